@@ -1,0 +1,71 @@
+#include "runtime/qt/backend.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <random>
+
+#include "runtime/qt/fonts.h"
+#include "runtime/qt/window.h"
+
+namespace runtime::qt {
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtBackend::QtBackend() {
+    // The end rule counts the program's windows; a message box is not one of them.
+    QApplication::setQuitOnLastWindowClosed(false);
+    registerFontSubstitutes();
+}
+
+std::unique_ptr<WindowPeer> QtBackend::createWindow(const FormLayout& layout,
+                                                    WindowEvents& events) {
+    return std::make_unique<QtWindow>(layout, events);
+}
+
+std::int32_t QtBackend::messageBox(std::string_view prompt, std::int32_t buttons,
+                                   std::string_view title) {
+    QMessageBox box;
+    box.setWindowTitle(toQString(title));
+    box.setText(toQString(prompt));
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowModality(Qt::ApplicationModal);
+    if (buttons != kOkCancel) return kAnswerCancel;
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == ok ? kAnswerOk : kAnswerCancel;
+}
+
+std::string errorBoxText(const RuntimeError& error) {
+    return "Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.description();
+}
+
+void QtBackend::showErrorBox(std::string_view applicationName, const RuntimeError& error) {
+    QMessageBox box(QMessageBox::Critical, toQString(applicationName),
+                    QString::fromStdString(errorBoxText(error)), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+int QtBackend::runEventLoop() {
+    return QApplication::exec();
+}
+
+void QtBackend::quit(int exitCode) {
+    QApplication::exit(exitCode);
+}
+
+std::uint64_t QtBackend::randomSeed() {
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32U) | device();
+}
+
+}  // namespace runtime::qt

@@ -1,0 +1,202 @@
+#include "runtime/qt/window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "runtime/qt/fonts.h"
+#include "runtime/qt/pictures.h"
+
+namespace runtime::qt {
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor toQColor(Colour colour) {
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+QRect toPixels(const Twips& place) {
+    return {runtime::toPixels(place.left), runtime::toPixels(place.top),
+            runtime::toPixels(place.width), runtime::toPixels(place.height)};
+}
+
+QPixmap pictureProperty(const FormLayout& layout, WindowProperty code) {
+    const auto source = layout.property<PictureSource>(code);
+    return source ? decodePixmap((*source)()) : QPixmap();
+}
+
+}  // namespace
+
+ClientArea::ClientArea(QColor colour, QPixmap picture, QWidget* parent)
+    : QWidget(parent), colour_(colour), picture_(std::move(picture)) {}
+
+void ClientArea::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), colour_);
+    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool inside = rect().contains(event->position().toPoint());
+    if (std::exchange(pressed_, false) && event->button() == Qt::LeftButton && inside) {
+        emit clicked();
+    }
+}
+
+FormWindow::FormWindow(const FormLayout& layout, WindowEvents& events) : events_(&events) {
+    setWindowTitle(
+        toQString(layout.property<std::string_view>(WindowProperty::Caption).value_or("")));
+    if (layout.property<bool>(WindowProperty::ControlBox) == false) {
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    }
+    const QPixmap icon = pictureProperty(layout, WindowProperty::Icon);
+    if (!icon.isNull()) setWindowIcon(QIcon(icon));
+    if (const auto source = layout.property<PictureSource>(WindowProperty::Bitmap)) {
+        bitmap_ = decodeImage((*source)());
+    }
+    const Colour back = layout.property<Colour>(WindowProperty::BackColor).value_or(Colour{0});
+    setCentralWidget(
+        new ClientArea(toQColor(back), pictureProperty(layout, WindowProperty::Picture), this));
+    maximised_ =
+        layout.property<std::int32_t>(WindowProperty::WindowState) == kWindowStateMaximised;
+    if (const auto restored = layout.property<Twips>(WindowProperty::ClientRect)) {
+        centralWidget()->resize(runtime::toPixels(restored->width),
+                                runtime::toPixels(restored->height));
+        resize(runtime::toPixels(restored->width), runtime::toPixels(restored->height));
+    }
+    buildControls(layout);
+}
+
+void FormWindow::buildControls(const FormLayout& layout) {
+    QWidget* const client = centralWidget();
+    std::vector<std::pair<int, QWidget*>> focusOrder;
+    for (const ControlLayout& entry : layout.controls) {
+        const std::string name(entry.name);
+        QWidget* widget = nullptr;
+        switch (entry.kind) {
+            case ControlClass::Menu: {
+                QAction* action = menuBar()->addAction(toQString(entry.caption));
+                connect(action, &QAction::triggered, this, [this, name] { click(name); });
+                continue;
+            }
+            case ControlClass::CommandButton: {
+                auto* button = new QPushButton(toQString(entry.caption), client);
+                // Enter on the focused button clicks it, as Space does.
+                button->setAutoDefault(true);
+                connect(button, &QPushButton::clicked, this, [this, name] { click(name); });
+                widget = button;
+                break;
+            }
+            case ControlClass::ListBox: {
+                auto* view = new QListView(client);
+                lists_.emplace(name, view);
+                widget = view;
+                break;
+            }
+            case ControlClass::Label: {
+                auto* label = new ClickableLabel(toQString(entry.caption), client);
+                label->setWordWrap(true);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                label->setAutoFillBackground(entry.opaqueBackground.value_or(true));
+                if (entry.foreColor) {
+                    QPalette palette = label->palette();
+                    palette.setColor(QPalette::WindowText, toQColor(*entry.foreColor));
+                    label->setPalette(palette);
+                }
+                connect(label, &ClickableLabel::clicked, this, [this, name] { click(name); });
+                widget = label;
+                break;
+            }
+            case ControlClass::Image:
+                widget = new QWidget(client);
+                break;
+        }
+        widget->setObjectName(toQString(entry.name));
+        widget->setGeometry(toPixels(entry.place));
+        if (entry.font) widget->setFont(toQFont(*entry.font));
+        const bool focusable =
+            entry.kind == ControlClass::CommandButton || entry.kind == ControlClass::ListBox;
+        if (focusable && entry.tabIndex) {
+            widget->setFocusPolicy(Qt::StrongFocus);
+            focusOrder.emplace_back(*entry.tabIndex, widget);
+        } else {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    std::sort(focusOrder.begin(), focusOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
+        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+    }
+    if (!focusOrder.empty()) focusOrder.front().second->setFocus();
+}
+
+void FormWindow::showAsStored() {
+    if (maximised_) {
+        showMaximized();
+    } else {
+        show();
+    }
+}
+
+QListView* FormWindow::listView(std::string_view name) const {
+    const auto found = lists_.find(name);
+    return found == lists_.end() ? nullptr : found->second;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The window object decides: unloading destroys this widget once its events are done.
+    event->ignore();
+    if (events_ != nullptr) events_->closedFromFrame();
+}
+
+void FormWindow::click(std::string_view control) {
+    if (events_ != nullptr) events_->click(control);
+}
+
+QtWindow::QtWindow(const FormLayout& layout, WindowEvents& events)
+    : window_(new FormWindow(layout, events)) {
+    for (const ControlLayout& entry : layout.controls) {
+        if (entry.kind != ControlClass::ListBox) continue;
+        lists_.emplace(std::string(entry.name),
+                       std::make_unique<QtListBox>(window_->listView(entry.name)));
+    }
+}
+
+QtWindow::~QtWindow() {
+    if (!window_) return;
+    window_->detach();
+    window_->hide();
+    // Never delete a widget inside one of its own signals: the handler may be running in it.
+    window_->deleteLater();
+}
+
+Status QtWindow::setVisible(bool visible) {
+    if (!window_) return kObjectUnloaded;
+    if (visible) {
+        window_->showAsStored();
+    } else {
+        window_->hide();
+    }
+    return kOk;
+}
+
+ListBoxPeer* QtWindow::listBox(std::string_view name) {
+    const auto found = lists_.find(name);
+    return found == lists_.end() ? nullptr : found->second.get();
+}
+
+}  // namespace runtime::qt

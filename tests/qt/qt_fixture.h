@@ -1,0 +1,61 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "main_window/form1.h"
+#include "runtime/program.h"
+#include "runtime/qt/backend.h"
+
+namespace testing_support {
+
+// The visible top-level window with the caption, or none.
+inline QMainWindow* findWindow(const QString& caption) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<QMainWindow*>(widget);
+        if (window != nullptr && window->isVisible() && window->windowTitle() == caption) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// Runs posted deletions, so that unloaded windows are really gone.
+inline void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The main window of a program run on the real Qt backend, offscreen.
+class QtProgram : public ::testing::Test {
+  protected:
+    QtProgram() {
+        program = std::make_unique<runtime::Program>(backend, "KESTRAVO");
+        form1 = std::static_pointer_cast<kestravo::Form1>(
+            kestravo::Form1::createStartUpWindow(*program));
+        EXPECT_EQ(form1->putVisible(true), runtime::kOk);
+        window = findWindow("KESTRAVO");
+    }
+    ~QtProgram() override {
+        form1.reset();
+        program.reset();
+        settle();
+    }
+
+    template <class W = QWidget>
+    W* child(const char* name) const {
+        return window == nullptr ? nullptr : window->findChild<W*>(name);
+    }
+
+    runtime::qt::QtBackend backend;
+    std::unique_ptr<runtime::Program> program;
+    std::shared_ptr<kestravo::Form1> form1;
+    QMainWindow* window = nullptr;
+};
+
+}  // namespace testing_support
