@@ -3,7 +3,8 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-            libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core
+            libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core \
+            desktop-file-utils appstream
 
 .PHONY: all run test build deps clean
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "app/embedded_pictures.h"
+
 namespace kestravo {
 namespace {
 
@@ -19,7 +21,7 @@ constexpr std::array kProperties{
     StoredProperty{WindowProperty::ForeColor, kYellow},
     StoredProperty{WindowProperty::WindowState, runtime::kWindowStateMaximised},
     StoredProperty{WindowProperty::BackColor, Colour{0x00420001}},
-    StoredProperty{WindowProperty::Picture, runtime::NoValue{}},
+    StoredProperty{WindowProperty::Picture, &app::backgroundPicture},
     StoredProperty{WindowProperty::Icon, runtime::NoValue{}},
     StoredProperty{WindowProperty::LinkTopic, std::string_view("Form2")},
     StoredProperty{WindowProperty::ControlBox, false},

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "app/embedded_pictures.h"
+
 namespace kestravo {
 namespace {
 
@@ -19,12 +21,12 @@ constexpr std::array kProperties{
     StoredProperty{WindowProperty::Caption, std::string_view("KESTRAVO")},
     StoredProperty{WindowProperty::WindowState, runtime::kWindowStateMaximised},
     StoredProperty{WindowProperty::BackColor, runtime::Colour{0x00630003}},
-    StoredProperty{WindowProperty::Picture, runtime::NoValue{}},
-    StoredProperty{WindowProperty::Icon, runtime::NoValue{}},
+    StoredProperty{WindowProperty::Picture, &app::backgroundPicture},
+    StoredProperty{WindowProperty::Icon, &app::windowIcon},
     StoredProperty{WindowProperty::LinkTopic, std::string_view("Form1")},
     StoredProperty{WindowProperty::ClientRect, runtime::Twips{60, 450, 4680, 3090}},
     StoredProperty{WindowProperty::StartUpPosition, std::int32_t{2}},
-    StoredProperty{WindowProperty::Bitmap, runtime::NoValue{}},
+    StoredProperty{WindowProperty::Bitmap, &app::windowBitmap},
 };
 
 constexpr ControlLayout button(std::string_view name, std::string_view caption,

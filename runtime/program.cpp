@@ -38,6 +38,9 @@ void Program::check(Status status, InterfaceId interface) const {
 
 void Program::runHandler(Form& window, const std::function<void()>& handler) {
     if (ended_) return;
+    // Flags the platform raised between events (drawing, decoding) are not the handler's:
+    // only what its own arithmetic raises may fail a roll.
+    flags_->clear();
     std::optional<RuntimeError> failure;
     {
         const Ref<Form> frame = window.shared_from_this();

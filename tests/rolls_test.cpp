@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cfenv>
 #include <cmath>
 #include <string>
 
@@ -133,6 +134,13 @@ TEST_F(ProgramFixture, TheTensDiesSecondFlagTestAlsoGuardsLastRollAndTheList) {
     ASSERT_EQ(backend.errorsShown().size(), 1U);
     EXPECT_EQ(form1->lastRoll().single(), 50.0f);
     EXPECT_EQ(backend.listsAtError().at("Form1.List4"), std::vector<std::string>{"50"});
+}
+
+TEST_F(ProgramFixture, FlagsThePlatformLeftBetweenEventsDoNotFailARoll) {
+    std::feraiseexcept(FE_INVALID | FE_OVERFLOW | FE_DIVBYZERO);
+    click("Command1");
+    EXPECT_TRUE(backend.errorsShown().empty());
+    EXPECT_EQ(list("List1"), std::vector<std::string>{"1"});
 }
 
 TEST_F(ProgramFixture, FlagsLeftByAListCallAreClearedBeforeTheNextRoll) {
