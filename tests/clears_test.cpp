@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "tests/support/form1_controls.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -12,10 +13,8 @@ namespace {
 using testing_support::Call;
 using testing_support::ProgramFixture;
 
-constexpr std::array<const char*, 7> kDice{"Command1", "Command2", "Command3", "Command4",
-                                           "Command5", "Command6", "Command7"};
-constexpr std::array<const char*, 7> kLists{"List1", "List2", "List3", "List4",
-                                            "List5", "List6", "List7"};
+using testing_support::kDiceButtons;
+using testing_support::kResultLists;
 
 struct ClearCase {
     const char* button;
@@ -38,7 +37,7 @@ class ClearTable : public ProgramFixture, public ::testing::WithParamInterface<C
     // Two rolls in every list: 0 and then 0.5 on each die.
     void fillEveryList() {
         for (const float r : {0.0f, 0.5f}) {
-            for (const char* die : kDice) {
+            for (const char* die : kDiceButtons) {
                 draw(r);
                 click(die);
             }
@@ -58,12 +57,12 @@ TEST_P(ClearTable, EmptiesItsListsInOrderAndNothingElse) {
     for (const auto& name : clear.clears) expectedCalls.push_back("Clear " + name);
     EXPECT_EQ(backend.calls(), expectedCalls);
     const std::set<std::string> cleared(clear.clears.begin(), clear.clears.end());
-    for (std::size_t i = 0; i < kLists.size(); ++i) {
-        const auto items = list(kLists[i]);
-        if (cleared.count(kLists[i]) != 0) {
-            EXPECT_TRUE(items.empty()) << kLists[i];
+    for (std::size_t i = 0; i < kResultLists.size(); ++i) {
+        const auto items = list(kResultLists[i]);
+        if (cleared.count(kResultLists[i]) != 0) {
+            EXPECT_TRUE(items.empty()) << kResultLists[i];
         } else {
-            EXPECT_EQ(items.size(), 2U) << kLists[i];
+            EXPECT_EQ(items.size(), 2U) << kResultLists[i];
         }
     }
     if (cleared.count("List4") == 0) {
@@ -80,12 +79,12 @@ TEST_F(ProgramFixture, ClearingEmptyListsStillCallsClearEveryTime) {
     click("Command15");
     EXPECT_EQ(backend.calls().size(), 8U);
     EXPECT_EQ(backend.calls().back(), "Clear List7");
-    for (const char* name : kLists) EXPECT_TRUE(list(name).empty());
+    for (const char* name : kResultLists) EXPECT_TRUE(list(name).empty());
     EXPECT_TRUE(backend.errorsShown().empty());
 }
 
 TEST_F(ProgramFixture, AFailedClearInRefreshAllStopsThereAndEndsTheProgram) {
-    for (const char* die : kDice) click(die);
+    for (const char* die : kDiceButtons) click(die);
     backend.failNext(Call::Clear, "List4", runtime::kFail);
     click("Command16");
     ASSERT_EQ(backend.errorsShown().size(), 1U);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "tests/support/form1_controls.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -13,11 +14,8 @@ using runtime::VarType;
 using testing_support::Call;
 using testing_support::ProgramFixture;
 
-// The seven dice buttons with their lists, in button order.
-constexpr std::array<const char*, 7> kButtons{"Command1", "Command2", "Command3", "Command4",
-                                              "Command5", "Command6", "Command7"};
-constexpr std::array<const char*, 7> kLists{"List1", "List2", "List3", "List4",
-                                            "List5", "List6", "List7"};
+using testing_support::kDiceButtons;
+using testing_support::kResultLists;
 
 struct RollCase {
     float r;
@@ -42,21 +40,22 @@ class RollTable : public ProgramFixture, public ::testing::WithParamInterface<Ro
 
 TEST_P(RollTable, EachDieAppendsItsTextAndKeepsTheNumberInLastRoll) {
     const RollCase& roll = GetParam();
-    for (std::size_t die = 0; die < kButtons.size(); ++die) {
+    for (std::size_t die = 0; die < kDiceButtons.size(); ++die) {
         draw(roll.r);
-        click(kButtons[die]);
-        EXPECT_EQ(list(kLists[die]), std::vector<std::string>{roll.texts[die]}) << kButtons[die];
+        click(kDiceButtons[die]);
+        EXPECT_EQ(list(kResultLists[die]), std::vector<std::string>{roll.texts[die]})
+            << kDiceButtons[die];
         ASSERT_EQ(form1->lastRoll().type(), VarType::Single);
-        EXPECT_EQ(form1->lastRoll().single(), std::stof(roll.texts[die])) << kButtons[die];
+        EXPECT_EQ(form1->lastRoll().single(), std::stof(roll.texts[die])) << kDiceButtons[die];
     }
-    EXPECT_EQ(draws, kButtons.size());
+    EXPECT_EQ(draws, kDiceButtons.size());
     EXPECT_TRUE(backend.errorsShown().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneratorValues, RollTable, ::testing::ValuesIn(kRollCases));
 
 TEST_F(ProgramFixture, StartsWithEmptyListsAndAnEmptyLastRoll) {
-    for (const char* name : kLists) EXPECT_TRUE(list(name).empty()) << name;
+    for (const char* name : kResultLists) EXPECT_TRUE(list(name).empty()) << name;
     EXPECT_EQ(form1->lastRoll().type(), VarType::Empty);
     EXPECT_FALSE(slots().form2);
     EXPECT_EQ(draws, 0U);
