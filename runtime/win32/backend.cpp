@@ -31,16 +31,44 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM windows) {
     return TRUE;
 }
 
+std::vector<HWND> threadWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), &collectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 }  // namespace
+
+// Keeps every window of the program but the box's owner disabled while a box is up; the
+// platform disables the owner itself and activates it again when the box goes.
+class Win32Backend::ModalScope {
+  public:
+    ModalScope(const Win32Backend& backend, HWND owner) {
+        for (HWND window : threadWindows()) {
+            if (window != owner && backend.isFormWindow(window) && IsWindowEnabled(window)) {
+                EnableWindow(window, FALSE);
+                disabled_.push_back(window);
+            }
+        }
+    }
+    ~ModalScope() {
+        for (HWND window : disabled_) {
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        }
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+  private:
+    std::vector<HWND> disabled_;
+};
 
 Win32Backend::Win32Backend(HINSTANCE instance)
     : instance_(instance), formClass_(registerFormClass(instance)) {}
 
 Win32Backend::~Win32Backend() {
     // Windows whose destruction was still waiting when the loop ended go now.
-    std::vector<HWND> windows;
-    EnumThreadWindows(GetCurrentThreadId(), &collectWindow, reinterpret_cast<LPARAM>(&windows));
-    for (HWND window : windows) {
+    for (HWND window : threadWindows()) {
         if (isFormWindow(window)) DestroyWindow(window);
     }
     if (formClass_ != 0) UnregisterClassW(kFormClassName, instance_);
@@ -59,16 +87,23 @@ std::unique_ptr<WindowPeer> Win32Backend::createWindow(const FormLayout& layout,
 std::int32_t Win32Backend::messageBox(std::string_view prompt, std::int32_t buttons,
                                       std::string_view title) {
     if (buttons != kOkCancel) return kAnswerCancel;
-    // No owner and task-modal: every window of the program waits for the answer. No icon,
-    // OK is the default button; closing the box answers Cancel.
-    const int answer = MessageBoxW(nullptr, widen(prompt).c_str(), widen(title).c_str(),
-                                   MB_OKCANCEL | MB_TASKMODAL);
+    // No icon, OK is the default button; closing the box answers Cancel.
+    const int answer = modalBox(widen(prompt), widen(title), MB_OKCANCEL);
     return answer == IDOK ? kAnswerOk : kAnswerCancel;
 }
 
 void Win32Backend::showErrorBox(std::string_view applicationName, const RuntimeError& error) {
-    MessageBoxW(nullptr, widen(errorBoxText(error)).c_str(), widen(applicationName).c_str(),
-                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    modalBox(widen(errorBoxText(error)), widen(applicationName), MB_OK | MB_ICONERROR);
+}
+
+int Win32Backend::modalBox(const std::wstring& text, const std::wstring& caption, UINT type) const {
+    // Owned by the active window, which gets the focus back afterwards; the whole program
+    // waits for the answer.
+    HWND active = GetActiveWindow();
+    HWND owner = isFormWindow(active) ? active : nullptr;
+    const ModalScope modal(*this, owner);
+    return MessageBoxW(owner, text.c_str(), caption.c_str(),
+                       type | (owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL));
 }
 
 int Win32Backend::runEventLoop() {

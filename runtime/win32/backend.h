@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "runtime/backend.h"
 
 namespace runtime::win32 {
@@ -25,7 +27,10 @@ class Win32Backend final : public Backend {
     std::uint64_t randomSeed() override;
 
   private:
+    class ModalScope;
+
     bool isFormWindow(HWND window) const;
+    int modalBox(const std::wstring& text, const std::wstring& caption, UINT type) const;
 
     HINSTANCE instance_;
     ATOM formClass_;
