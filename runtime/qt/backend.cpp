@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <random>
 
+#include "runtime/error_box_text.h"
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/window.h"
 
@@ -42,10 +43,6 @@ std::int32_t QtBackend::messageBox(std::string_view prompt, std::int32_t buttons
     box.setEscapeButton(cancel);
     box.exec();
     return box.clickedButton() == ok ? kAnswerOk : kAnswerCancel;
-}
-
-std::string errorBoxText(const RuntimeError& error) {
-    return "Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.description();
 }
 
 void QtBackend::showErrorBox(std::string_view applicationName, const RuntimeError& error) {

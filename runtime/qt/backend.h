@@ -19,7 +19,4 @@ class QtBackend final : public Backend {
     std::uint64_t randomSeed() override;
 };
 
-// The error box's text.
-std::string errorBoxText(const RuntimeError& error);
-
 }  // namespace runtime::qt
