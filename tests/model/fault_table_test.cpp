@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ struct FaultCase {
     bool form2SlotFilled = false;
     bool globalSlotFilled = false;
 };
+
+void PrintTo(const FaultCase& fault, std::ostream* out) {
+    *out << fault.name;
+}
 
 class FaultTable : public ProgramFixture, public ::testing::WithParamInterface<FaultCase> {
   public:
