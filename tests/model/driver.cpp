@@ -46,10 +46,10 @@ class Runner {
     // Starts a new run when none is going or the last one ended.
     std::optional<std::string> startIfNeeded(std::size_t index) {
         if (subject_ && !model_.state().ended) return std::nullopt;
+        comparison_ = Comparison();
         subject_.reset();
         subject_ = subjects_();
         model_ = ReferenceModel();
-        comparison_ = Comparison();
         runStart_ = index;
         ++runs_;
         if (auto differs = comparison_.differences(model_.state(), subject_->observe())) {
@@ -288,6 +288,20 @@ std::vector<Event> shrink(const std::vector<Event>& events, const FailureTest& f
         }
     }
     return shortest;
+}
+
+std::string failureReport(std::uint64_t seed, const DriveResult& result,
+                          const SubjectFactory& subjects) {
+    if (!result.failure) return {};
+    const auto fails = [&subjects](const std::vector<Event>& events) {
+        return replay(events, subjects);
+    };
+    const std::vector<Event> shortest = shrink(result.events, fails);
+    const auto again = fails(shortest);
+    return "seed " + std::to_string(seed) + ": program and model differ after event " +
+           std::to_string(result.failure->index + 1) + ":\n" + result.failure->what +
+           "shortest failing sequence (" + std::to_string(shortest.size()) + " events):\n" +
+           describe(shortest) + (again ? "which gives:\n" + again->what : std::string());
 }
 
 }  // namespace model

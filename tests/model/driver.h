@@ -76,4 +76,9 @@ using FailureTest = std::function<std::optional<Failure>(const std::vector<Event
 // removed while it still fails.
 std::vector<Event> shrink(const std::vector<Event>& events, const FailureTest& fails);
 
+// The failure told for a person: seed, where the runs parted, what differed, and the
+// shortest failing sequence found by replaying on fresh subjects.
+std::string failureReport(std::uint64_t seed, const DriveResult& result,
+                          const SubjectFactory& subjects);
+
 }  // namespace model

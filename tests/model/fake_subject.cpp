@@ -54,8 +54,8 @@ Observation FakeSubject::observe() const {
         seen.lastRoll = "a Variant of another type";
     }
     const auto& processSlots = program_->processState<kestravo::ProcessSlots>();
-    seen.form2Instance = processSlots.form2.get();
-    seen.globalObject = processSlots.global.get();
+    seen.form2Instance = processSlots.form2;
+    seen.globalObject = processSlots.global;
     seen.form2Loaded =
         processSlots.form2 && processSlots.form2->loaded() && backend_.isLoaded("Form2");
     seen.form2Visible = backend_.isVisible("Form2");

@@ -110,7 +110,7 @@ TEST(Harness, TheComparisonTellsEachKindOfDifference) {
     }
 
     model::Observation another = seen;
-    another.form2Instance = &wrong;  // any other object
+    another.form2Instance = std::make_shared<int>(0);  // any other object
     const auto swapped = comparison.differences(reference.state(), another);
     ASSERT_TRUE(swapped);
     EXPECT_NE(swapped->find("Form2 instance"), std::string::npos) << *swapped;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <set>
 #include <string>
 
 #include "tests/model/driver.h"
@@ -11,25 +12,12 @@
 
 namespace {
 
-using model::Event;
-
 TEST(ModelBased, OneHundredThousandEventsAgreeWithTheModel) {
     const std::uint64_t seed = model::seed();
     std::cout << "model seed " << seed << " (set " << model::kSeedVariable << " to replay)\n";
     constexpr std::size_t kEvents = 100000;
     const model::DriveResult result = model::drive(seed, kEvents, model::fakeSubjects());
-    if (result.failure) {
-        const auto fails = [](const std::vector<Event>& events) {
-            return model::replay(events, model::fakeSubjects());
-        };
-        const std::vector<Event> shortest = model::shrink(result.events, fails);
-        const auto again = fails(shortest);
-        FAIL() << "seed " << seed << ": program and model differ after event "
-               << result.failure->index + 1 << ":\n"
-               << result.failure->what << "shortest failing sequence (" << shortest.size()
-               << " events):\n"
-               << model::describe(shortest) << (again ? again->what : std::string());
-    }
+    if (result.failure) FAIL() << model::failureReport(seed, result, model::fakeSubjects());
     EXPECT_EQ(result.eventsSent, kEvents);
     std::cout << result.runs << " program runs\n";
 

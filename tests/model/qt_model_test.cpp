@@ -19,16 +19,7 @@ TEST(ModelBasedOnQt, FiveThousandEventsThroughTheRealWindowsAgreeWithTheModel) {
     std::cout << "Qt slice seed " << seed << " (" << model::kSeedVariable << " plus one)\n";
     constexpr std::size_t kEvents = 5000;
     const model::DriveResult result = model::drive(seed, kEvents, model::qtSubjects());
-    if (result.failure) {
-        // Shrinking replays on the real windows too, so only the cheap cut is made here.
-        const std::vector<Event> run(
-            result.events.begin() + static_cast<std::ptrdiff_t>(result.failure->runStart),
-            result.events.begin() + static_cast<std::ptrdiff_t>(result.failure->index + 1));
-        FAIL() << "seed " << seed << ": program and model differ after event "
-               << result.failure->index + 1 << ":\n"
-               << result.failure->what << "its program run (" << run.size() << " events):\n"
-               << model::describe(run);
-    }
+    if (result.failure) FAIL() << model::failureReport(seed, result, model::qtSubjects());
     EXPECT_EQ(result.eventsSent, kEvents);
     EXPECT_GT(result.runs, 1U);
     const std::set<std::string> sent = model::eventKinds(result.events);
@@ -49,7 +40,7 @@ TEST(StressOnQt, AThousandOpenCloseCyclesOfTheInformationWindow) {
     frame.window = model::Window::Form2;
 
     subject.send(menu);
-    const void* const instance = subject.observe().form2Instance;
+    const auto instance = subject.observe().form2Instance;
     ASSERT_NE(instance, nullptr);
     subject.send(label3);
     const auto topLevels = QApplication::topLevelWidgets().size();

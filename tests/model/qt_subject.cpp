@@ -174,8 +174,8 @@ Observation QtSubject::observe() const {
         seen.lastRoll = "a Variant of another type";
     }
     const auto& processSlots = program_->processState<kestravo::ProcessSlots>();
-    seen.form2Instance = processSlots.form2.get();
-    seen.globalObject = processSlots.global.get();
+    seen.form2Instance = processSlots.form2;
+    seen.globalObject = processSlots.global;
     seen.form2Loaded = processSlots.form2 && processSlots.form2->loaded();
     QMainWindow* const information = onlyWindow("Form2");
     seen.form2Visible = information != nullptr && information->findChildren<QLabel*>().size() == 3;

@@ -34,6 +34,22 @@ std::string listDifference(const std::vector<std::string>& expected,
     return text.str();
 }
 
+// Once the slot was filled, it must hold that same object at every later look.
+void remembered(std::weak_ptr<const void>& first, bool& seen,
+                const std::shared_ptr<const void>& observed, const char* what,
+                std::ostringstream& text) {
+    if (!seen) {
+        if (!observed) return;
+        first = observed;
+        seen = true;
+        return;
+    }
+    const std::shared_ptr<const void> kept = first.lock();
+    if (!kept || kept != observed) {
+        text << what << ": the slot no longer holds the object it was first filled with\n";
+    }
+}
+
 }  // namespace
 
 std::string lastRollText(const std::optional<float>& value) {
@@ -70,16 +86,8 @@ std::optional<std::string> Comparison::differences(const ModelState& expected,
           expected.form2SlotFilled, observed.form2Instance != nullptr);
     check(expected.globalSlotFilled == (observed.globalObject != nullptr), "Global slot filled",
           expected.globalSlotFilled, observed.globalObject != nullptr);
-    if (form2Instance_ != nullptr) {
-        check(observed.form2Instance == form2Instance_, "Form2 instance", form2Instance_,
-              observed.form2Instance);
-    }
-    if (globalObject_ != nullptr) {
-        check(observed.globalObject == globalObject_, "Global object", globalObject_,
-              observed.globalObject);
-    }
-    if (form2Instance_ == nullptr) form2Instance_ = observed.form2Instance;
-    if (globalObject_ == nullptr) globalObject_ = observed.globalObject;
+    remembered(form2Instance_, form2Seen_, observed.form2Instance, "Form2 instance", text);
+    remembered(globalObject_, globalSeen_, observed.globalObject, "Global object", text);
     check(expected.ended == observed.ended, "program ended", expected.ended, observed.ended);
     if (expected.ended && observed.ended) {
         check(expected.exitCode == observed.exitCode, "exit code", expected.exitCode,

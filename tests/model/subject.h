@@ -19,8 +19,8 @@ struct Observation {
     bool form1Loaded = false;
     bool form2Loaded = false;
     bool form2Visible = false;
-    const void* form2Instance = nullptr;  // the Form2 slot; null when empty
-    const void* globalObject = nullptr;   // the Global slot; null when empty
+    std::shared_ptr<const void> form2Instance;  // the Form2 slot's object; none when empty
+    std::shared_ptr<const void> globalObject;   // the Global slot's object; none when empty
     bool ended = false;
     int exitCode = 0;
     std::size_t draws = 0;
@@ -43,14 +43,17 @@ using SubjectFactory = std::function<std::unique_ptr<Subject>()>;
 std::string lastRollText(const std::optional<float>& value);
 
 // Compares one run's program with the model; remembers the slots' objects once filled, so
-// that a slot whose object changes is caught. Empty result: they agree.
+// that a slot whose object changes is caught. The weak references keep a replaced object's
+// memory from being reused at the same address. Empty result: they agree.
 class Comparison {
   public:
     std::optional<std::string> differences(const ModelState& expected, const Observation& observed);
 
   private:
-    const void* form2Instance_ = nullptr;
-    const void* globalObject_ = nullptr;
+    std::weak_ptr<const void> form2Instance_;
+    std::weak_ptr<const void> globalObject_;
+    bool form2Seen_ = false;
+    bool globalSeen_ = false;
 };
 
 }  // namespace model
