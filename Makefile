@@ -11,7 +11,7 @@ WINDOWS_PACKAGES := g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86
                     binutils-mingw-w64-x86-64 wine64 xvfb xdotool imagemagick
 WINDOWS_CONFIGURE := -DKESTRAVO_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all run test build deps clean windows windows-deps
+.PHONY: all run test build deps clean windows windows-deps sanitize
 
 all: build
 
@@ -49,5 +49,16 @@ windows: deps windows-deps $(BUILD_DIR)/CMakeCache.txt build-win32/CMakeCache.tx
 	KESTRAVO_EXE=$(CURDIR)/build-win32/KESTRAVO.exe ./$(BUILD_DIR)/pe_check_tests
 	cd $(BUILD_DIR) && ctest --output-on-failure -R '^wine_'
 
+
+# The whole project with AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer, and
+# every test run under them: any report fails the run.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAVO_SANITIZE=ON
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR) build-win32 build-win64
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-win32 build-win64

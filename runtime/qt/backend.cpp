@@ -53,11 +53,16 @@ void QtBackend::showErrorBox(std::string_view applicationName, const RuntimeErro
 }
 
 int QtBackend::runEventLoop() {
-    return QApplication::exec();
+    inEventLoop_ = true;
+    const int exitCode = QApplication::exec();
+    inEventLoop_ = false;
+    return exitCode;
 }
 
 void QtBackend::quit(int exitCode) {
-    QApplication::exit(exitCode);
+    // Outside the event loop there is nothing to leave, and Qt would keep the request: every
+    // modal box opened later in the process would return at once, unanswered.
+    if (inEventLoop_) QApplication::exit(exitCode);
 }
 
 std::uint64_t QtBackend::randomSeed() {

@@ -17,6 +17,9 @@ class QtBackend final : public Backend {
     int runEventLoop() override;
     void quit(int exitCode) override;
     std::uint64_t randomSeed() override;
+
+  private:
+    bool inEventLoop_ = false;
 };
 
 }  // namespace runtime::qt
