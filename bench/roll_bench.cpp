@@ -186,8 +186,8 @@ void BM_RollsIntoOneListThenClear(benchmark::State& state) {
 BENCHMARK(BM_RollsIntoOneListThenClear)
     ->ArgNames({"rolls", "turn_every"})
     ->Args({kMillion, 1000})
-    ->Args({10'000, 1})
-    ->Args({100'000, 1})
+    ->Args({2'000, 1})
+    ->Args({20'000, 1})
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
