@@ -11,7 +11,7 @@ WINDOWS_PACKAGES := g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86
                     binutils-mingw-w64-x86-64 wine64 xvfb xdotool imagemagick
 WINDOWS_CONFIGURE := -DKESTRAVO_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all run test build deps clean windows windows-deps sanitize
+.PHONY: all run test build deps clean windows windows-deps sanitize bench
 
 all: build
 
@@ -62,3 +62,12 @@ sanitize: deps
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-win32 build-win64
+
+# Speed and memory figures, written into bench/README.md; not a test.
+BENCH_PACKAGES := libbenchmark-dev libxdamage-dev xvfb xauth python3
+
+bench: deps
+	@sh tools/install-packages.sh $(BENCH_PACKAGES)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAVO_BENCH=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	sh bench/run.sh $(BUILD_DIR)
