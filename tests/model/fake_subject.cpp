@@ -45,17 +45,8 @@ Observation FakeSubject::observe() const {
             seen.lists[i] = backend_.items("Form1", "List" + std::to_string(i + 1));
         }
     }
-    const runtime::Variant& lastRoll = form1_->lastRoll();
-    if (lastRoll.type() == runtime::VarType::Empty) {
-        seen.lastRoll = "Empty";
-    } else if (lastRoll.type() == runtime::VarType::Single) {
-        seen.lastRoll = lastRollText(lastRoll.single());
-    } else {
-        seen.lastRoll = "a Variant of another type";
-    }
+    observeLastRollAndSlots(seen, *form1_, *program_);
     const auto& processSlots = program_->processState<kestravo::ProcessSlots>();
-    seen.form2Instance = processSlots.form2;
-    seen.globalObject = processSlots.global;
     seen.form2Loaded =
         processSlots.form2 && processSlots.form2->loaded() && backend_.isLoaded("Form2");
     seen.form2Visible = backend_.isVisible("Form2");

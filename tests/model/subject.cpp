@@ -52,6 +52,21 @@ void remembered(std::weak_ptr<const void>& first, bool& seen,
 
 }  // namespace
 
+void observeLastRollAndSlots(Observation& seen, const kestravo::Form1& form1,
+                             runtime::Program& program) {
+    const runtime::Variant& lastRoll = form1.lastRoll();
+    if (lastRoll.type() == runtime::VarType::Empty) {
+        seen.lastRoll = "Empty";
+    } else if (lastRoll.type() == runtime::VarType::Single) {
+        seen.lastRoll = lastRollText(lastRoll.single());
+    } else {
+        seen.lastRoll = "a Variant of another type";
+    }
+    const auto& processSlots = program.processState<kestravo::ProcessSlots>();
+    seen.form2Instance = processSlots.form2;
+    seen.globalObject = processSlots.global;
+}
+
 std::string lastRollText(const std::optional<float>& value) {
     if (!value) return "Empty";
     std::array<char, 32> buffer{};

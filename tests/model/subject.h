@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "main_window/form1.h"
+#include "runtime/program.h"
 #include "tests/model/events.h"
 #include "tests/model/reference_model.h"
 
@@ -41,6 +43,10 @@ class Subject {
 using SubjectFactory = std::function<std::unique_ptr<Subject>()>;
 
 std::string lastRollText(const std::optional<float>& value);
+
+// Reads what every platform reads alike: LastRoll and the two process slots.
+void observeLastRollAndSlots(Observation& seen, const kestravo::Form1& form1,
+                             runtime::Program& program);
 
 // Compares one run's program with the model; remembers the slots' objects once filled, so
 // that a slot whose object changes is caught. The weak references keep a replaced object's

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,8 +13,8 @@ namespace {
 // The committed pictures must be exactly what the generator in the tree draws, so
 // that any change to it is visible as a change to the files.
 TEST(ArtworkGenerator, RedrawsTheCommittedFilesByteForByte) {
-    const std::filesystem::path out =
-        std::filesystem::path(::testing::TempDir()) / "kestravo_artwork_redrawn";
+    const std::filesystem::path out = std::filesystem::path(::testing::TempDir()) /
+                                      ("kestravo_artwork_redrawn_" + std::to_string(getpid()));
     std::filesystem::remove_all(out);
     const std::string command =
         std::string("\"") + KESTRAVO_ARTWORK_EXE + "\" \"" + out.string() + "\"";

@@ -86,6 +86,7 @@ for tool in Xvfb xdotool import convert od awk paste; do
 done
 
 here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/xvfb.sh"
 work="$(mktemp -d)"
 xvfb_pid=""
 cleanup() {
@@ -96,18 +97,7 @@ trap cleanup EXIT INT TERM
 
 # A screen wider than the background picture, so that the window's own colour shows at its
 # right.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1600x1200x24 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-tries=0
-while [ ! -s "$work/display" ]; do
-    tries=$((tries + 1))
-    if [ "$tries" -gt 100 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
-        echo "Xvfb did not start" >&2
-        exit 1
-    fi
-    sleep 0.1
-done
-DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb 1600x1200x24 "$work/display"
 export DISPLAY
 
 # No window manager runs here: Wine places, decorates and maximises the windows itself.

@@ -12,6 +12,7 @@
 # "check: M" with --check). Exits with the check's status when it failed, else with N.
 # WINE and WINESERVER may name other binaries; the defaults are Debian's wine64 package.
 set -eu
+. "$(dirname "$0")/xvfb.sh"
 
 check=""
 timeout_seconds=""
@@ -53,19 +54,7 @@ trap cleanup EXIT INT TERM
 if [ -z "${DISPLAY:-}" ]; then
     # Xvfb picks a free display itself and writes its number to the file.
     display_file="$(mktemp)"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$display_file" 2>/dev/null &
-    xvfb_pid=$!
-    tries=0
-    while [ ! -s "$display_file" ]; do
-        tries=$((tries + 1))
-        if [ "$tries" -gt 100 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
-            echo "Xvfb did not start" >&2
-            exit 1
-        fi
-        sleep 0.1
-    done
-    DISPLAY=":$(head -n 1 "$display_file")"
-    export DISPLAY
+    start_xvfb 1280x1024x24 "$display_file"
 fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

@@ -47,7 +47,7 @@ Colour sky(int x, int y) {
         // Countless faint stars crowd the band.
         const std::uint32_t h = hash32(x / kPx, y / kPx, 23);
         const int crowd =
-            static_cast<int>((std::int64_t{band} * clumps) >> 16) * (kUnit - dust) >> 16;
+            static_cast<int>(((std::int64_t{band} * clumps) >> 16) * (kUnit - dust) >> 16);
         if (static_cast<int>(h & 0xFFFF) < crowd / 2) {
             c = addScaled(c, rgb(120, 130, 170), 6000 + static_cast<int>((h >> 16) % 20000));
         }
