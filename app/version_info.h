@@ -22,16 +22,16 @@ struct VersionString {
 };
 
 struct VersionInfo {
-    VersionNumber file_version;
-    VersionNumber product_version;
-    std::uint32_t file_flags_mask;
-    std::uint32_t file_flags;
-    std::uint32_t file_os;
-    std::uint32_t file_type;
-    std::uint32_t file_subtype;
-    std::uint64_t file_date;
+    VersionNumber fileVersion;
+    VersionNumber productVersion;
+    std::uint32_t fileFlagsMask;
+    std::uint32_t fileFlags;
+    std::uint32_t fileOs;
+    std::uint32_t fileType;
+    std::uint32_t fileSubtype;
+    std::uint64_t fileDate;
     std::uint16_t language;
-    std::uint16_t code_page;
+    std::uint16_t codePage;
     std::array<VersionString, 8> strings;
 };
 
@@ -39,16 +39,16 @@ struct VersionInfo {
 // expressions: keep one designated field per line and the strings as {"Key", "Value"} pairs
 // of plain ASCII without quotes or backslashes.
 inline constexpr VersionInfo kVersionInfo{
-    .file_version = {1, 0, 0, 0},
-    .product_version = {1, 0, 0, 0},
-    .file_flags_mask = 0,
-    .file_flags = 0,
-    .file_os = 4,    // VOS__WINDOWS32
-    .file_type = 1,  // VFT_APP
-    .file_subtype = 0,
-    .file_date = 0,
+    .fileVersion = {1, 0, 0, 0},
+    .productVersion = {1, 0, 0, 0},
+    .fileFlagsMask = 0,
+    .fileFlags = 0,
+    .fileOs = 4,    // VOS__WINDOWS32
+    .fileType = 1,  // VFT_APP
+    .fileSubtype = 0,
+    .fileDate = 0,
     .language = 0x0410,  // Italian (Italy)
-    .code_page = 1200,   // UTF-16
+    .codePage = 1200,   // UTF-16
     .strings = {{
         {"Comments", "CHE FIGATA"},
         {"CompanyName", "VESKORA"},

@@ -155,17 +155,17 @@ TEST_F(ExecutableTest, VersionFixedPartMatchesTable) {
     expect_fields({
         {"signature", fixed.u32(0), 0xFEEF04BD},
         {"structure version", fixed.u32(4), 0x00010000},
-        {"file version MS", fixed.u32(8), high_word_pair(info.file_version, true)},
-        {"file version LS", fixed.u32(12), high_word_pair(info.file_version, false)},
-        {"product version MS", fixed.u32(16), high_word_pair(info.product_version, true)},
-        {"product version LS", fixed.u32(20), high_word_pair(info.product_version, false)},
-        {"flags mask", fixed.u32(24), info.file_flags_mask},
-        {"flags", fixed.u32(28), info.file_flags},
-        {"OS", fixed.u32(32), info.file_os},
-        {"type", fixed.u32(36), info.file_type},
-        {"subtype", fixed.u32(40), info.file_subtype},
-        {"date MS", fixed.u32(44), static_cast<std::uint32_t>(info.file_date >> 32)},
-        {"date LS", fixed.u32(48), static_cast<std::uint32_t>(info.file_date)},
+        {"file version MS", fixed.u32(8), high_word_pair(info.fileVersion, true)},
+        {"file version LS", fixed.u32(12), high_word_pair(info.fileVersion, false)},
+        {"product version MS", fixed.u32(16), high_word_pair(info.productVersion, true)},
+        {"product version LS", fixed.u32(20), high_word_pair(info.productVersion, false)},
+        {"flags mask", fixed.u32(24), info.fileFlagsMask},
+        {"flags", fixed.u32(28), info.fileFlags},
+        {"OS", fixed.u32(32), info.fileOs},
+        {"type", fixed.u32(36), info.fileType},
+        {"subtype", fixed.u32(40), info.fileSubtype},
+        {"date MS", fixed.u32(44), static_cast<std::uint32_t>(info.fileDate >> 32)},
+        {"date LS", fixed.u32(48), static_cast<std::uint32_t>(info.fileDate)},
     });
 }
 
@@ -182,7 +182,7 @@ TEST_F(ExecutableTest, VersionStringsMatchTableInOrder) {
     EXPECT_EQ(var.children[0].key, "Translation");
     const std::vector<std::uint8_t> translation{
         static_cast<std::uint8_t>(info.language), static_cast<std::uint8_t>(info.language >> 8),
-        static_cast<std::uint8_t>(info.code_page), static_cast<std::uint8_t>(info.code_page >> 8)};
+        static_cast<std::uint8_t>(info.codePage), static_cast<std::uint8_t>(info.codePage >> 8)};
     EXPECT_EQ(var.children[0].value, translation);
 
     const pe::VersionNode& strings = root.children[1];
@@ -191,7 +191,7 @@ TEST_F(ExecutableTest, VersionStringsMatchTableInOrder) {
     const pe::VersionNode& table = strings.children[0];
     char table_key[9];
     std::snprintf(table_key, sizeof table_key, "%04X%04X", unsigned{info.language},
-                  unsigned{info.code_page});
+                  unsigned{info.codePage});
     EXPECT_EQ(table.key, table_key);
 
     std::vector<std::pair<std::string, std::string>> actual;
