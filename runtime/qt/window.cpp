@@ -12,6 +12,7 @@
 
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/pictures.h"
+#include "runtime/qt/uniform_list_view.h"
 
 namespace runtime::qt {
 namespace {
@@ -101,7 +102,7 @@ void FormWindow::buildControls(const FormLayout& layout) {
                 break;
             }
             case ControlClass::ListBox: {
-                auto* view = new QListView(client);
+                auto* view = new UniformListView(client);
                 lists_.emplace(name, view);
                 widget = view;
                 break;
