@@ -8,13 +8,6 @@
 namespace resource_tests {
 namespace {
 
-struct Field {
-    const char* name;
-    std::size_t offset;
-    int width;  // bytes
-    std::uint32_t expected;
-};
-
 constexpr std::array kHeader{
     Field{"signature", 0, 2, 0x4D42},  // "BM"
     Field{"file size", 2, 4, 1440054},
@@ -37,10 +30,7 @@ constexpr std::array kHeader{
 TEST(WindowBitmap, HeadersDescribeAn800By600TrueColourPictureAndSizeMatches) {
     const Bytes bmp = readFile(resourceDir() / "form1.bmp");
     ASSERT_EQ(bmp.size(), 1440054u);
-    for (const Field& f : kHeader) {
-        const std::uint32_t actual = f.width == 2 ? le16(bmp, f.offset) : le32(bmp, f.offset);
-        EXPECT_EQ(actual, f.expected) << f.name;
-    }
+    expectFields(bmp, kHeader);
 }
 
 TEST(WindowBitmap, IsDarkBlueOnAverage) {

@@ -7,13 +7,6 @@
 namespace resource_tests {
 namespace {
 
-struct Field {
-    const char* name;
-    std::size_t offset;
-    int width;  // bytes
-    std::uint32_t expected;
-};
-
 constexpr std::size_t kImage = 22;  // the one image follows the directory
 constexpr std::size_t kPalette = kImage + 40;
 constexpr std::size_t kColours = kPalette + 64;
@@ -67,12 +60,7 @@ constexpr std::array<std::array<int, 3>, 16> kPalette16{{
 TEST(WindowIcon, OneSixteenColourImageWithTheStandardPalette) {
     const Bytes ico = readFile(resourceDir() / "kestravo.ico");
     ASSERT_EQ(ico.size(), 766u);
-    for (const Field& f : kHeader) {
-        const std::uint32_t actual = f.width == 1   ? ico[f.offset]
-                                     : f.width == 2 ? le16(ico, f.offset)
-                                                    : le32(ico, f.offset);
-        EXPECT_EQ(actual, f.expected) << f.name;
-    }
+    expectFields(ico, kHeader);
     for (std::size_t i = 0; i < 16; ++i) {
         const std::size_t at = kPalette + 4 * i;
         EXPECT_EQ((std::array<int, 3>{ico[at + 2], ico[at + 1], ico[at]}), kPalette16[i])

@@ -37,4 +37,13 @@ std::uint32_t be16(std::span<const std::uint8_t> data, std::size_t offset) {
     return std::uint32_t{byteAt(data, offset)} << 8 | byteAt(data, offset + 1);
 }
 
+void expectFields(std::span<const std::uint8_t> data, std::span<const Field> fields) {
+    for (const Field& f : fields) {
+        const std::uint32_t actual = f.width == 1   ? data[f.offset]
+                                     : f.width == 2 ? le16(data, f.offset)
+                                                    : le32(data, f.offset);
+        EXPECT_EQ(actual, f.expected) << f.name;
+    }
+}
+
 }  // namespace resource_tests
