@@ -1,17 +1,54 @@
 #include "runtime/qt/fonts.h"
 
+#include <QFontDatabase>
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <string_view>
 
 namespace runtime::qt {
+namespace {
+
+struct Substitute {
+    std::string_view face;
+    std::array<const char*, 2> families;
+};
+
+constexpr std::array kSubstitutes{
+    Substitute{"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
+    Substitute{"Bart", {"Liberation Serif", "DejaVu Serif"}},
+};
+
+QStringList familiesOf(const Substitute& substitute) {
+    return {QString::fromLatin1(substitute.families[0]),
+            QString::fromLatin1(substitute.families[1])};
+}
+
+}  // namespace
 
 void registerFontSubstitutes() {
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Bart", {"Liberation Serif", "DejaVu Serif"});
+    for (const Substitute& substitute : kSubstitutes) {
+        QFont::insertSubstitutions(
+            QString::fromUtf8(substitute.face.data(),
+                              static_cast<qsizetype>(substitute.face.size())),
+            familiesOf(substitute));
+    }
 }
 
 QFont toQFont(const Font& font) {
     QFont result(QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size())));
+    // Where the face is missing, naming the first installed stand-in outright gives the face
+    // Qt's substitution would pick, without the failed lookup and the fallback sorts that
+    // fontconfig does for it.
+    for (const Substitute& substitute : kSubstitutes) {
+        if (substitute.face != font.face || QFontDatabase::hasFamily(result.family())) continue;
+        for (const QString& family : familiesOf(substitute)) {
+            if (QFontDatabase::hasFamily(family)) {
+                result.setFamily(family);
+                break;
+            }
+        }
+    }
     result.setPointSizeF(font.points);
     result.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
     result.setItalic(font.italic);

@@ -1,0 +1,76 @@
+#include "runtime/qt/jpeg_decoder.h"
+
+#include <csetjmp>
+// clang-format off
+#include <cstdio>  // jpeglib.h needs FILE declared first
+#include <jpeglib.h>
+// clang-format on
+
+namespace runtime::qt {
+namespace {
+
+// libjpeg reports a fatal error through error_exit, which must not return.
+struct ErrorManager {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void leave(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
+
+void ignoreMessage(j_common_ptr /*info*/) {}
+
+constexpr J_COLOR_SPACE kRgb32Layout =
+    Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+
+int dotsPerMeter(const jpeg_decompress_struct& info, UINT16 density) {
+    if (info.density_unit == 1) return static_cast<int>(100.0 * density / 2.54);
+    if (info.density_unit == 2) return density * 100;
+    return 0;
+}
+
+// Only objects without destructors live here, so that a long jump out of libjpeg is sound;
+// the image is the caller's.
+bool decodeInto(std::span<const std::byte> data, QImage& image) {
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    info.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = leave;
+    errors.manager.output_message = ignoreMessage;
+    if (setjmp(errors.jump) != 0) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = kRgb32Layout;
+    jpeg_start_decompress(&info);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                   QImage::Format_RGB32);
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    if (const int x = dotsPerMeter(info, info.X_density); x > 0) image.setDotsPerMeterX(x);
+    if (const int y = dotsPerMeter(info, info.Y_density); y > 0) image.setDotsPerMeterY(y);
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+}  // namespace
+
+QImage decodeJpeg(std::span<const std::byte> data) {
+    QImage image;
+    if (!decodeInto(data, image)) return {};
+    return image;
+}
+
+}  // namespace runtime::qt
