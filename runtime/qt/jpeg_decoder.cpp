@@ -21,9 +21,6 @@ struct ErrorManager {
 
 void ignoreMessage(j_common_ptr /*info*/) {}
 
-constexpr J_COLOR_SPACE kRgb32Layout =
-    Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
-
 int dotsPerMeter(const jpeg_decompress_struct& info, UINT16 density) {
     if (info.density_unit == 1) return static_cast<int>(100.0 * density / 2.54);
     if (info.density_unit == 2) return density * 100;
@@ -46,10 +43,10 @@ bool decodeInto(std::span<const std::byte> data, QImage& image) {
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = kRgb32Layout;
+    info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB32);
+                   QImage::Format_RGB888);
     if (image.isNull()) {
         jpeg_destroy_decompress(&info);
         return false;

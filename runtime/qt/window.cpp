@@ -30,20 +30,20 @@ QRect toPixels(const Twips& place) {
             runtime::toPixels(place.width), runtime::toPixels(place.height)};
 }
 
-QPixmap pictureProperty(const FormLayout& layout, WindowProperty code) {
+QImage pictureProperty(const FormLayout& layout, WindowProperty code) {
     const auto source = layout.property<PictureSource>(code);
-    return source ? decodePixmap((*source)()) : QPixmap();
+    return source ? decodeImage((*source)()) : QImage();
 }
 
 }  // namespace
 
-ClientArea::ClientArea(QColor colour, QPixmap picture, QWidget* parent)
+ClientArea::ClientArea(QColor colour, QImage picture, QWidget* parent)
     : QWidget(parent), colour_(colour), picture_(std::move(picture)) {}
 
 void ClientArea::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), colour_);
-    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+    if (!picture_.isNull()) painter.drawImage(QPoint(0, 0), picture_);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
@@ -63,11 +63,11 @@ FormWindow::FormWindow(const FormLayout& layout, WindowEvents& events) : events_
     if (layout.property<bool>(WindowProperty::ControlBox) == false) {
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     }
-    const QPixmap icon = pictureProperty(layout, WindowProperty::Icon);
-    if (!icon.isNull()) setWindowIcon(QIcon(icon));
-    if (const auto source = layout.property<PictureSource>(WindowProperty::Bitmap)) {
-        bitmap_ = decodeImage((*source)());
-    }
+    const QImage icon = pictureProperty(layout, WindowProperty::Icon);
+    if (!icon.isNull()) setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    // Held in its own 24 bits a pixel: nothing paints it.
+    bitmap_ =
+        pictureProperty(layout, WindowProperty::Bitmap).convertToFormat(QImage::Format_RGB888);
     const Colour back = layout.property<Colour>(WindowProperty::BackColor).value_or(Colour{0});
     setCentralWidget(
         new ClientArea(toQColor(back), pictureProperty(layout, WindowProperty::Picture), this));

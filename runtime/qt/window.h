@@ -17,14 +17,14 @@ namespace runtime::qt {
 // The client area: the window's colour with its picture drawn unscaled from the top-left.
 class ClientArea final : public QWidget {
   public:
-    ClientArea(QColor colour, QPixmap picture, QWidget* parent);
+    ClientArea(QColor colour, QImage picture, QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QColor colour_;
-    QPixmap picture_;
+    QImage picture_;
 };
 
 // A label that reports a click: a press and a release inside it.
