@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cfenv>
 #include <functional>
+#include <memory>
 
 #include "main_window/process_slots.h"
 #include "tests/qt/qt_fixture.h"
@@ -76,6 +78,34 @@ TEST_F(QtProgram, TheInformationWindowOpensWithItsLabelsAndItsLabelClosesIt) {
 
     menu->trigger();
     EXPECT_NE(findWindow("Form2"), nullptr);
+}
+
+// Every flag test finds overflow, as if the roll's arithmetic had raised it.
+class OverflowingFlags final : public runtime::FloatingPointFlags {
+  public:
+    int raised() const override { return FE_OVERFLOW; }
+};
+
+class QtProgramWhoseRollsOverflow : public QtProgram {
+  protected:
+    QtProgramWhoseRollsOverflow()
+        : QtProgram({.generator = nullptr, .flags = std::make_unique<OverflowingFlags>()}) {}
+};
+
+TEST_F(QtProgramWhoseRollsOverflow, ARunTimeErrorShowsTheErrorBoxAndEndsTheProgram) {
+    ASSERT_NE(window, nullptr);
+    whenMessageBoxIsUp([](QMessageBox& box) {
+        EXPECT_EQ(box.windowTitle(), "KESTRAVO");
+        EXPECT_EQ(box.text(), "Run-time error '6':\n\nOverflow");
+        ASSERT_NE(box.button(QMessageBox::Ok), nullptr);
+        box.button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_TRUE(program->ended());
+    EXPECT_EQ(program->exitCode(), runtime::kRunTimeErrorExitCode);
+    EXPECT_FALSE(form1->loaded());
+    settle();
+    EXPECT_EQ(findWindow("KESTRAVO"), nullptr);
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ inline void settle() {
 // The main window of a program run on the real Qt backend, offscreen.
 class QtProgram : public ::testing::Test {
   protected:
-    QtProgram() {
-        program = std::make_unique<runtime::Program>(backend, "KESTRAVO");
+    explicit QtProgram(runtime::ProgramServices services = {}) {
+        program = std::make_unique<runtime::Program>(backend, "KESTRAVO", std::move(services));
         form1 = std::static_pointer_cast<kestravo::Form1>(
             kestravo::Form1::createStartUpWindow(*program));
         EXPECT_EQ(form1->putVisible(true), runtime::kOk);
