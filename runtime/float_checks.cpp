@@ -17,9 +17,9 @@ void FloatingPointFlags::clear() {
 
 void vbaFPException(int raisedFlags) {
     if ((raisedFlags & FE_DIVBYZERO) != 0) {
-        throw RuntimeError(errors::kDivisionByZero, "Division by zero");
+        throw runtimeError(errors::kDivisionByZero);
     }
-    throw RuntimeError(errors::kOverflow, "Overflow");
+    throw runtimeError(errors::kOverflow);
 }
 
 double vbaFPInt(double value) {

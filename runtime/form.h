@@ -43,7 +43,7 @@ class Form : public std::enable_shared_from_this<Form>, private WindowEvents {
         for (const auto& control : controls_) {
             if (control->name() == name) return checkedCast<C>(control);
         }
-        throw RuntimeError(errors::kObjectUnloaded, "Object was unloaded");
+        throw runtimeError(errors::kObjectUnloaded);
     }
 
   protected:
@@ -59,7 +59,7 @@ class Form : public std::enable_shared_from_this<Form>, private WindowEvents {
     template <class C>
     static Ref<C> checkedCast(const Ref<Control>& control) {
         auto cast = std::dynamic_pointer_cast<C>(control);
-        if (!cast) throw RuntimeError(errors::kTypeMismatch, "Type mismatch");
+        if (!cast) throw runtimeError(errors::kTypeMismatch);
         return cast;
     }
 

@@ -8,7 +8,7 @@ std::int32_t MsgBox(Program& program, const Variant& prompt, std::int32_t button
                     const Variant& title, const Variant& helpFile, const Variant& context) {
     // No help file is shown: the two optional arguments must be omitted.
     if (helpFile.type() != VarType::Missing || context.type() != VarType::Missing) {
-        throw RuntimeError(errors::kInvalidProcedureCall, "Invalid procedure call or argument");
+        throw runtimeError(errors::kInvalidProcedureCall);
     }
     std::string promptText;
     std::string titleText;

@@ -22,7 +22,7 @@ Program::~Program() {
 
 float Program::Rnd(const Variant& argument) {
     if (argument.type() != VarType::Missing) {
-        throw RuntimeError(errors::kInvalidProcedureCall, "Invalid procedure call or argument");
+        throw runtimeError(errors::kInvalidProcedureCall);
     }
     return generator_->next();
 }
@@ -49,7 +49,7 @@ void Program::runHandler(Form& window, const std::function<void()>& handler) {
         } catch (const RuntimeError& error) {
             failure = error;
         } catch (const std::bad_alloc&) {
-            failure = RuntimeError(errors::kOutOfMemory, "Out of memory");
+            failure = runtimeError(errors::kOutOfMemory);
         }
     }
     if (failure) reportAndEnd(*failure);

@@ -1,7 +1,7 @@
 #include "runtime/runtime_error.h"
 
 #include <array>
-#include <utility>
+#include <optional>
 
 namespace runtime {
 namespace {
@@ -22,14 +22,19 @@ constexpr std::array kKnownErrors{
     KnownError{errors::kObjectUnloaded, "Object was unloaded"},
 };
 
-std::string describe(std::int32_t number, InterfaceId interface) {
+std::optional<std::string_view> knownDescription(std::int32_t number) {
     for (const auto& known : kKnownErrors) {
-        if (known.number == number) return std::string(known.description);
+        if (known.number == number) return known.description;
     }
-    return "Method of object '" + std::string(interface.name) + "' failed";
+    return std::nullopt;
 }
 
 }  // namespace
+
+RuntimeError runtimeError(std::int32_t number) {
+    return RuntimeError(number, std::string(knownDescription(number).value_or(
+                                    "Application-defined or object-defined error")));
+}
 
 RuntimeError errorFromStatus(Status status, InterfaceId interface) {
     const auto code = static_cast<std::uint32_t>(status);
@@ -41,7 +46,10 @@ RuntimeError errorFromStatus(Status status, InterfaceId interface) {
     } else if ((code & 0xFFFF0000U) == kRunTimeErrorFacility) {
         number = static_cast<std::int32_t>(code & 0xFFFFU);
     }
-    return RuntimeError(number, describe(number, interface));
+    const auto known = knownDescription(number);
+    return RuntimeError(number,
+                        known ? std::string(*known)
+                              : "Method of object '" + std::string(interface.name) + "' failed");
 }
 
 void vbaHresultCheckObj(Status status, InterfaceId interface) {

@@ -41,6 +41,9 @@ inline constexpr std::int32_t kTypeMismatch = 13;
 inline constexpr std::int32_t kObjectUnloaded = 364;
 }  // namespace errors
 
+// One of the errors above, with its description.
+RuntimeError runtimeError(std::int32_t number);
+
 RuntimeError errorFromStatus(Status status, InterfaceId interface);
 
 // The failure test: turns a negative status into the matching run-time error.

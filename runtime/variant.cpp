@@ -12,7 +12,7 @@ namespace runtime {
 namespace {
 
 [[noreturn]] void typeMismatch() {
-    throw RuntimeError(errors::kTypeMismatch, "Type mismatch");
+    throw runtimeError(errors::kTypeMismatch);
 }
 
 // The number a Variant holds, Empty counting as 0; nothing for text or Missing.
