@@ -7,17 +7,10 @@
 
 #include "runtime/error_box_text.h"
 #include "runtime/qt/fonts.h"
+#include "runtime/qt/text.h"
 #include "runtime/qt/window.h"
 
 namespace runtime::qt {
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QtBackend::QtBackend() {
     // The end rule counts the program's windows; a message box is not one of them.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -31,12 +24,12 @@ std::unique_ptr<WindowPeer> QtBackend::createWindow(const FormLayout& layout,
 
 std::int32_t QtBackend::messageBox(std::string_view prompt, std::int32_t buttons,
                                    std::string_view title) {
+    if (buttons != kOkCancel) return kAnswerCancel;
     QMessageBox box;
     box.setWindowTitle(toQString(title));
     box.setText(toQString(prompt));
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowModality(Qt::ApplicationModal);
-    if (buttons != kOkCancel) return kAnswerCancel;
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(ok);

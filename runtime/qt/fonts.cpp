@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "runtime/qt/text.h"
+
 namespace runtime::qt {
 namespace {
 
@@ -28,15 +30,12 @@ QStringList familiesOf(const Substitute& substitute) {
 
 void registerFontSubstitutes() {
     for (const Substitute& substitute : kSubstitutes) {
-        QFont::insertSubstitutions(
-            QString::fromUtf8(substitute.face.data(),
-                              static_cast<qsizetype>(substitute.face.size())),
-            familiesOf(substitute));
+        QFont::insertSubstitutions(toQString(substitute.face), familiesOf(substitute));
     }
 }
 
 QFont toQFont(const Font& font) {
-    QFont result(QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size())));
+    QFont result(toQString(font.face));
     // Where the face is missing, naming the first installed stand-in outright gives the face
     // Qt's substitution would pick, without the failed lookup and the fallback sorts that
     // fontconfig does for it.

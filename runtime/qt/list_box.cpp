@@ -1,5 +1,7 @@
 #include "runtime/qt/list_box.h"
 
+#include "runtime/qt/text.h"
+
 namespace runtime::qt {
 
 Status ItemModel::append(std::string_view text) {
@@ -26,12 +28,11 @@ QVariant ItemModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
     const std::string_view text = store_.at(static_cast<std::size_t>(index.row()));
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return toQString(text);
 }
 
 QtListBox::QtListBox(QListView* view) : model_(new ItemModel(view)) {
     view->setModel(model_);
-    view->setUniformItemSizes(true);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
 }

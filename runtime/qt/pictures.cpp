@@ -47,8 +47,4 @@ QImage decodeImage(std::span<const std::byte> data) {
     return reader.read();
 }
 
-QPixmap decodePixmap(std::span<const std::byte> data) {
-    return QPixmap::fromImage(decodeImage(data));
-}
-
 }  // namespace runtime::qt

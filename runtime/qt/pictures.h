@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <cstddef>
 #include <span>
 
@@ -9,6 +8,5 @@ namespace runtime::qt {
 
 // Decodes a picture built into the program (JPEG, BMP or ICO, told by its contents).
 QImage decodeImage(std::span<const std::byte> data);
-QPixmap decodePixmap(std::span<const std::byte> data);
 
 }  // namespace runtime::qt

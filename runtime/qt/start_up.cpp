@@ -3,13 +3,13 @@
 #include <QApplication>
 
 #include "runtime/qt/backend.h"
+#include "runtime/qt/text.h"
 
 namespace runtime {
 
 int startUp(const ProgramHeader& header, int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(
-        header.applicationName.data(), static_cast<qsizetype>(header.applicationName.size())));
+    QApplication::setApplicationName(qt::toQString(header.applicationName));
     qt::QtBackend backend;
     return runProgram(header, backend);
 }

@@ -12,14 +12,11 @@
 
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/pictures.h"
+#include "runtime/qt/text.h"
 #include "runtime/qt/uniform_list_view.h"
 
 namespace runtime::qt {
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor toQColor(Colour colour) {
     return {colour.red(), colour.green(), colour.blue()};
@@ -74,8 +71,6 @@ FormWindow::FormWindow(const FormLayout& layout, WindowEvents& events) : events_
     maximised_ =
         layout.property<std::int32_t>(WindowProperty::WindowState) == kWindowStateMaximised;
     if (const auto restored = layout.property<Twips>(WindowProperty::ClientRect)) {
-        centralWidget()->resize(runtime::toPixels(restored->width),
-                                runtime::toPixels(restored->height));
         resize(runtime::toPixels(restored->width), runtime::toPixels(restored->height));
     }
     buildControls(layout);
@@ -101,12 +96,9 @@ void FormWindow::buildControls(const FormLayout& layout) {
                 widget = button;
                 break;
             }
-            case ControlClass::ListBox: {
-                auto* view = new UniformListView(client);
-                lists_.emplace(name, view);
-                widget = view;
+            case ControlClass::ListBox:
+                widget = new UniformListView(client);
                 break;
-            }
             case ControlClass::Label: {
                 auto* label = new ClickableLabel(toQString(entry.caption), client);
                 label->setWordWrap(true);
@@ -153,11 +145,6 @@ void FormWindow::showAsStored() {
     }
 }
 
-QListView* FormWindow::listView(std::string_view name) const {
-    const auto found = lists_.find(name);
-    return found == lists_.end() ? nullptr : found->second;
-}
-
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The window object decides: unloading destroys this widget once its events are done.
     event->ignore();
@@ -172,8 +159,9 @@ QtWindow::QtWindow(const FormLayout& layout, WindowEvents& events)
     : window_(new FormWindow(layout, events)) {
     for (const ControlLayout& entry : layout.controls) {
         if (entry.kind != ControlClass::ListBox) continue;
-        lists_.emplace(std::string(entry.name),
-                       std::make_unique<QtListBox>(window_->listView(entry.name)));
+        lists_.emplace(
+            std::string(entry.name),
+            std::make_unique<QtListBox>(window_->findChild<QListView*>(toQString(entry.name))));
     }
 }
 

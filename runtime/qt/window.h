@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPixmap>
 #include <QPointer>
 #include <map>
 #include <memory>
@@ -51,7 +50,6 @@ class FormWindow final : public QMainWindow {
 
     void detach() { events_ = nullptr; }
     void showAsStored();
-    QListView* listView(std::string_view name) const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,7 +61,6 @@ class FormWindow final : public QMainWindow {
     WindowEvents* events_;
     bool maximised_ = false;
     QImage bitmap_;  // held while loaded; nothing shows it
-    std::map<std::string, QListView*, std::less<>> lists_;
 };
 
 class QtWindow final : public WindowPeer {
