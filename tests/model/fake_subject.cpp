@@ -5,6 +5,7 @@
 
 #include "info_window/form2.h"
 #include "main_window/process_slots.h"
+#include "tests/support/main_window.h"
 
 namespace model {
 
@@ -13,9 +14,7 @@ FakeSubject::FakeSubject() {
     generator_ = generator.get();
     program_ = std::make_unique<runtime::Program>(
         backend_, "KESTRAVO", runtime::ProgramServices{std::move(generator), nullptr});
-    form1_ =
-        std::static_pointer_cast<kestravo::Form1>(kestravo::Form1::createStartUpWindow(*program_));
-    form1_->putVisible(true);
+    form1_ = testing_support::showMainWindow(*program_);
 }
 
 FakeSubject::~FakeSubject() {

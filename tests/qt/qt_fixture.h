@@ -11,6 +11,7 @@
 #include "main_window/form1.h"
 #include "runtime/program.h"
 #include "runtime/qt/backend.h"
+#include "tests/support/main_window.h"
 
 namespace testing_support {
 
@@ -36,9 +37,7 @@ class QtProgram : public ::testing::Test {
   protected:
     explicit QtProgram(runtime::ProgramServices services = {}) {
         program = std::make_unique<runtime::Program>(backend, "KESTRAVO", std::move(services));
-        form1 = std::static_pointer_cast<kestravo::Form1>(
-            kestravo::Form1::createStartUpWindow(*program));
-        EXPECT_EQ(form1->putVisible(true), runtime::kOk);
+        form1 = showMainWindow(*program);
         window = findWindow("KESTRAVO");
     }
     ~QtProgram() override {

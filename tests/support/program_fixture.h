@@ -9,6 +9,7 @@
 #include "main_window/form1.h"
 #include "runtime/program.h"
 #include "tests/support/fake_backend.h"
+#include "tests/support/main_window.h"
 #include "tests/support/scripted_services.h"
 
 namespace testing_support {
@@ -23,9 +24,7 @@ class ProgramFixture : public ::testing::Test {
         flags_ = flags.get();
         program = std::make_unique<runtime::Program>(
             backend, "KESTRAVO", runtime::ProgramServices{std::move(generator), std::move(flags)});
-        form1 = std::static_pointer_cast<kestravo::Form1>(
-            kestravo::Form1::createStartUpWindow(*program));
-        EXPECT_EQ(form1->putVisible(true), runtime::kOk);
+        form1 = showMainWindow(*program);
         backend.forgetCalls();
     }
 
