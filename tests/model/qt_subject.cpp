@@ -19,6 +19,7 @@
 
 #include "info_window/form2.h"
 #include "main_window/process_slots.h"
+#include "tests/qt/qt_fixture.h"
 #include "tests/support/main_window.h"
 
 namespace model {
@@ -67,11 +68,6 @@ QMainWindow* onlyWindow(const QString& wanted) {
     return found;
 }
 
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 QtSubject::QtSubject() {
     errorBoxCloser_.setInterval(10);
     errorBoxCloser_.callOnTimeout([this] {
@@ -87,13 +83,13 @@ QtSubject::QtSubject() {
     program_ = std::make_unique<runtime::Program>(
         backend_, "KESTRAVO", runtime::ProgramServices{std::move(generator), nullptr});
     form1_ = testing_support::showMainWindow(*program_);
-    settle();
+    testing_support::settle();
 }
 
 QtSubject::~QtSubject() {
     form1_.reset();
     program_.reset();
-    settle();
+    testing_support::settle();
 }
 
 std::shared_ptr<bool> QtSubject::answerExitBox(const Event& event) {
@@ -148,7 +144,7 @@ void QtSubject::send(const Event& event) {
     } else {
         QTest::mouseClick(childOf(window, event.control), Qt::LeftButton);
     }
-    settle();
+    testing_support::settle();
 }
 
 Observation QtSubject::observe() const {

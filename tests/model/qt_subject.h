@@ -43,7 +43,5 @@ SubjectFactory qtSubjects();
 
 // The one visible top-level window with the caption, or none (also when there are two).
 QMainWindow* onlyWindow(const QString& caption);
-// Runs posted deletions, so that unloaded windows are really gone.
-void settle();
 
 }  // namespace model
