@@ -70,10 +70,13 @@ FormWindow::FormWindow(const FormLayout& layout, WindowEvents& events) : events_
         new ClientArea(toQColor(back), pictureProperty(layout, WindowProperty::Picture), this));
     maximised_ =
         layout.property<std::int32_t>(WindowProperty::WindowState) == kWindowStateMaximised;
-    if (const auto restored = layout.property<Twips>(WindowProperty::ClientRect)) {
-        resize(runtime::toPixels(restored->width), runtime::toPixels(restored->height));
-    }
     buildControls(layout);
+    // The stored rectangle is the client area's: the menu bar, where there is one, comes on top.
+    if (const auto restored = layout.property<Twips>(WindowProperty::ClientRect)) {
+        const int menuHeight = menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0;
+        resize(runtime::toPixels(restored->width),
+               runtime::toPixels(restored->height) + menuHeight);
+    }
 }
 
 void FormWindow::buildControls(const FormLayout& layout) {

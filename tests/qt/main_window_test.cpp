@@ -75,6 +75,13 @@ TEST_F(QtProgram, ShowsEveryControlWhereTheLayoutPutsIt) {
     }
 }
 
+TEST_F(QtProgram, RestoredTheClientAreaHasTheStoredSize) {
+    ASSERT_NE(window, nullptr);
+    window->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->centralWidget()->size(), QSize(312, 206));
+}
+
 TEST_F(QtProgram, FocusMovesInTabIndexOrder) {
     ASSERT_NE(window, nullptr);
     const std::vector<QString> expected{
