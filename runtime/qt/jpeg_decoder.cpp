@@ -14,7 +14,7 @@ namespace {
 
 constexpr bool kLittleEndian = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
 
-struct Layout {
+struct PixelLayout {
     QImage::Format format;
     J_COLOR_SPACE space;
 };
@@ -22,20 +22,20 @@ struct Layout {
 // libjpeg-turbo's extended colour spaces name bytes in memory order; Qt's 32-bit formats are
 // whole words. Opaque as decoded, so the alpha formats take the same bytes, alpha 0xFF.
 constexpr std::array kLayouts{
-    Layout{QImage::Format_RGB32, kLittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB},
-    Layout{QImage::Format_ARGB32, kLittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB},
-    Layout{QImage::Format_ARGB32_Premultiplied, kLittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB},
-    Layout{QImage::Format_RGBX8888, JCS_EXT_RGBX},
-    Layout{QImage::Format_RGBA8888, JCS_EXT_RGBA},
-    Layout{QImage::Format_RGBA8888_Premultiplied, JCS_EXT_RGBA},
-    Layout{QImage::Format_RGB888, JCS_RGB},
-    Layout{QImage::Format_BGR888, JCS_EXT_BGR},
-    Layout{QImage::Format_RGB16, JCS_RGB565},
+    PixelLayout{QImage::Format_RGB32, kLittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB},
+    PixelLayout{QImage::Format_ARGB32, kLittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB},
+    PixelLayout{QImage::Format_ARGB32_Premultiplied, kLittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB},
+    PixelLayout{QImage::Format_RGBX8888, JCS_EXT_RGBX},
+    PixelLayout{QImage::Format_RGBA8888, JCS_EXT_RGBA},
+    PixelLayout{QImage::Format_RGBA8888_Premultiplied, JCS_EXT_RGBA},
+    PixelLayout{QImage::Format_RGB888, JCS_RGB},
+    PixelLayout{QImage::Format_BGR888, JCS_EXT_BGR},
+    PixelLayout{QImage::Format_RGB16, JCS_RGB565},
 };
 
-const Layout* layoutOf(QImage::Format format) {
+const PixelLayout* layoutOf(QImage::Format format) {
     const auto found = std::find_if(kLayouts.begin(), kLayouts.end(),
-                                    [format](const Layout& l) { return l.format == format; });
+                                    [format](const PixelLayout& l) { return l.format == format; });
     return found == kLayouts.end() ? nullptr : &*found;
 }
 
@@ -59,7 +59,7 @@ int dotsPerMeter(const jpeg_decompress_struct& info, UINT16 density) {
 
 // Only objects without destructors live here, so that a long jump out of libjpeg is sound;
 // the image is the caller's.
-bool decodeInto(std::span<const std::byte> data, const Layout& layout, QImage& image) {
+bool decodeInto(std::span<const std::byte> data, const PixelLayout& layout, QImage& image) {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.manager);
@@ -100,7 +100,7 @@ bool jpegDecodesInto(QImage::Format format) {
 }
 
 QImage decodeJpeg(std::span<const std::byte> data, QImage::Format format) {
-    const Layout* const layout = layoutOf(format);
+    const PixelLayout* const layout = layoutOf(format);
     QImage image;
     if (layout == nullptr || !decodeInto(data, *layout, image)) return {};
     return image;
