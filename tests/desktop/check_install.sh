@@ -40,7 +40,7 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 grep -q '<release version="1.00"' "$metainfo"
 
 # Launchers match what is typed against the start of the words of these keys.
-words=$(sed -n 's/^\(Name\|GenericName\|Keywords\)=//p' "$entry" | tr 'A-Z; ' 'a-z\n\n')
+words=$(sed -n 's/^\(Name\|GenericName\|Keywords\)=//p' "$entry" | tr 'A-Z' 'a-z' | tr -s '; ' '\n')
 for search in dice d20 roll; do
     echo "$words" | grep -q "^$search" || fail "a search for \"$search\" misses the entry"
 done
