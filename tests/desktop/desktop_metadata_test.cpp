@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/program_header.h"
 #include "app/version_info.h"
 
 namespace {
@@ -38,6 +39,17 @@ TEST(DesktopMetadata, AgreesWithTheVersionTable) {
         std::string::npos);
     EXPECT_NE(metainfo.find("<release version=\"" + versionString("ProductVersion") + "\""),
               std::string::npos);
+}
+
+// The program tells the desktop its entry's id (on Wayland, the id of its windows): the id names
+// the entry and the metadata's component.
+TEST(DesktopMetadata, TheProgramHeaderNamesTheEntry) {
+    const std::string id(app::kProgramHeader.desktopEntryId);
+    const std::string linuxDir = KESTRAVO_LINUX_DIR;
+    EXPECT_FALSE(fileText(linuxDir + "/" + id + ".desktop").empty()) << id;
+    EXPECT_NE(fileText(linuxDir + "/" + id + ".metainfo.xml").find("<id>" + id + "</id>"),
+              std::string::npos)
+        << id;
 }
 
 }  // namespace
