@@ -1,7 +1,8 @@
-# shellcheck shell=sh disable=SC2154  # $shot comes from the script that sources this
+# shellcheck shell=sh disable=SC2154  # $shot and $places come from the script that sources this
 # Sourced: looking at the test's X display and acting on it as a user would.
 #
-# Needs $shot, the file that holds the latest screenshot, and fail MESSAGE.
+# Needs $shot, the file that holds the latest screenshot; $places, a line "NAME LEFT TOP WIDTH
+# HEIGHT ..." for each control, in twips within its window's client area; and fail MESSAGE.
 
 # Takes a screenshot of the whole display into $shot.
 snap() {
@@ -50,28 +51,9 @@ box_has_keyboard() {
     box=$(shown "$1" | head -n 1) && has_keyboard "$box"
 }
 
-# Controls' places in twips within their window's client area (Left Top Width Height), as the
-# two layouts store them; 15 twips are one pixel.
-places='
-Command1 360 480 1815 615
-Command2 360 2640 1815 615
-Command8 4800 6960 3375 1095
-Command9 360 1320 1815 615
-Command16 4800 8160 3375 2055
-List1 2400 480 1815 2010
-List2 2400 2640 1815 2010
-List3 2400 4800 1815 2010
-List4 2400 6960 1815 2010
-List5 6720 480 1815 2010
-List6 6720 2640 1815 2010
-List7 6720 4800 1815 2010
-Label1 720 480 4935 2655
-Label2 600 2040 5535 1455
-Label3 8280 4560 6255 975
-'
-
 # rect CONTROL TOP: "x y width height" on screen of CONTROL in a window whose client area starts
-# at row TOP. The windows are maximised, so the client area's left edge is the screen's.
+# at row TOP; 15 twips are one pixel. The windows are maximised, so the client area's left edge
+# is the screen's.
 rect() {
     echo "$places" | awk -v name="$1" -v top="$2" \
         '$1 == name { print $2 / 15, top + $3 / 15, $4 / 15, $5 / 15 }'
