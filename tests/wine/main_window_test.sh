@@ -137,7 +137,8 @@ if [ "${1:-}" = "--drive" ]; then
     # Cancel: the main window stays, its lists exactly as they were.
     before=$(look 1 2 3 4 5 6 7)
     answer_exit Escape
-    wait_for 30 "ESCI answered with Cancel changed the lists" looks_as "$before" 1 2 3 4 5 6 7
+    wait_for 30 "ESCI answered with Cancel did not leave the window and its lists as they were" \
+        looks_as "$before" 1 2 3 4 5 6 7
     [ "$(shown KESTRAVO)" = "$main" ] || fail "ESCI answered with Cancel closed the main window"
     echo "ESCI answered with Cancel left the window and its lists"
 
