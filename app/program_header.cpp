@@ -15,6 +15,7 @@ constexpr std::uint16_t kItalianItaly = 0x0410;
 
 const runtime::ProgramHeader kProgramHeader{
     .applicationName = "KESTRAVO",
+    .desktopEntryId = "example.veskora.kestravo",
     .windows = kWindows,
     .locale = kItalianItaly,
     .singleThreaded = true,

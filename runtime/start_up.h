@@ -14,6 +14,7 @@ namespace runtime {
 // The program-wide settings the runtime reads at start-up.
 struct ProgramHeader {
     std::string_view applicationName;
+    std::string_view desktopEntryId;  // the desktop entry that launches it, where desktops have one
     std::span<const std::string_view> windows;  // the first is the start-up window
     std::uint16_t locale;
     bool singleThreaded;

@@ -3,8 +3,12 @@
 #include <array>
 #include <cfenv>
 #include <cmath>
+#include <map>
+#include <memory>
+#include <sstream>
 #include <string>
 
+#include "runtime/generator.h"
 #include "tests/support/form1_controls.h"
 #include "tests/support/program_fixture.h"
 
@@ -12,6 +16,7 @@ namespace {
 
 using runtime::VarType;
 using testing_support::Call;
+using testing_support::FakeBackend;
 using testing_support::ProgramFixture;
 
 using testing_support::kDiceButtons;
@@ -53,6 +58,64 @@ TEST_P(RollTable, EachDieAppendsItsTextAndKeepsTheNumberInLastRoll) {
 }
 
 INSTANTIATE_TEST_SUITE_P(GeneratorValues, RollTable, ::testing::ValuesIn(kRollCases));
+
+// A die's faces as its list shows them: count values from first, step apart; the tens die's
+// zero reads "00".
+struct Faces {
+    const char* die;
+    int count;
+    int first;
+    int step;
+
+    std::string text(int face) const {
+        const int value = first + face * step;
+        return value == 0 && step == 10 ? "00" : std::to_string(value);
+    }
+};
+
+// In button order.
+constexpr std::array<Faces, 7> kFaces{{
+    {"D4", 4, 1, 1},
+    {"D6", 6, 1, 1},
+    {"D8", 8, 1, 1},
+    {"tens D10", 10, 0, 10},
+    {"units D10", 10, 0, 1},
+    {"D12", 12, 1, 1},
+    {"D20", 20, 1, 1},
+}};
+
+// The real generator from a fixed seed, through each die's own arithmetic: every face comes up
+// about equally often. A uniform die exceeds the bound, 2 * (faces - 1) + 30, with a
+// probability below one in a million, so only a skewed generator or roll fails it.
+TEST(DiceOnTheRealGenerator, EveryFaceComesUpAboutEquallyOften) {
+    constexpr int kRollsPerFace = 5000;
+    FakeBackend backend;
+    runtime::Program program(backend, "KESTRAVO",
+                             {std::make_unique<runtime::Xoshiro128Generator>(2004), nullptr});
+    const auto form1 = testing_support::showMainWindow(program);
+    for (std::size_t die = 0; die < kDiceButtons.size(); ++die) {
+        const Faces& faces = kFaces[die];
+        for (int roll = 0; roll < faces.count * kRollsPerFace; ++roll) {
+            backend.click("Form1", kDiceButtons[die]);
+        }
+        std::map<std::string, int> counts;
+        for (const std::string& text : backend.items("Form1", kResultLists[die])) ++counts[text];
+        double chiSquare = 0;
+        int onFaces = 0;
+        std::ostringstream seen;
+        for (int face = 0; face < faces.count; ++face) {
+            const int observed = counts[faces.text(face)];
+            const double off = observed - kRollsPerFace;
+            chiSquare += off * off / kRollsPerFace;
+            onFaces += observed;
+            seen << ' ' << faces.text(face) << ':' << observed;
+        }
+        EXPECT_EQ(onFaces, faces.count * kRollsPerFace) << faces.die << " rolled other texts";
+        EXPECT_LT(chiSquare, 2.0 * (faces.count - 1) + 30)
+            << faces.die << " is not uniform; counts" << seen.str();
+    }
+    EXPECT_TRUE(backend.errorsShown().empty());
+}
 
 TEST_F(ProgramFixture, StartsWithEmptyListsAndAnEmptyLastRoll) {
     for (const char* name : kResultLists) EXPECT_TRUE(list(name).empty()) << name;

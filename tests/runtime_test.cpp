@@ -87,12 +87,16 @@ TEST(RuntimeError, StatusesBecomeTheirErrorNumbers) {
                  runtime::RuntimeError);
 }
 
-TEST(Generator, ValuesAreMultiplesOfTwoToTheMinus24BelowOne) {
+TEST(Generator, ValuesLieOnTheFull24BitGridBelowOne) {
     runtime::Xoshiro128Generator generator(42);
     runtime::Xoshiro128Generator same(42);
     runtime::Xoshiro128Generator other(43);
     int differences = 0;
     double sum = 0;
+    // Every bit of the 24-bit grid index must be seen both set and clear: a generator of less
+    // resolution, or one that forces a bit to avoid zero, leaves one fixed.
+    std::uint32_t setBits = 0;
+    std::uint32_t clearBits = 0;
     constexpr int kDraws = 100000;
     for (int i = 0; i < kDraws; ++i) {
         const float r = generator.next();
@@ -100,12 +104,35 @@ TEST(Generator, ValuesAreMultiplesOfTwoToTheMinus24BelowOne) {
         ASSERT_LT(r, 1.0f);
         const float scaled = r * 16777216.0f;
         ASSERT_EQ(scaled, std::floor(scaled));
+        setBits |= static_cast<std::uint32_t>(scaled);
+        clearBits |= ~static_cast<std::uint32_t>(scaled);
         EXPECT_EQ(r, same.next());
         differences += r != other.next() ? 1 : 0;
         sum += r;
     }
+    EXPECT_EQ(setBits & 0xFFFFFFU, 0xFFFFFFU)
+        << "grid bits never set: " << std::hex << (~setBits & 0xFFFFFFU);
+    EXPECT_EQ(clearBits & 0xFFFFFFU, 0xFFFFFFU)
+        << "grid bits never clear: " << std::hex << (~clearBits & 0xFFFFFFU);
     EXPECT_GT(differences, kDraws * 9 / 10);
     EXPECT_NEAR(sum / kDraws, 0.5, 0.01);
+}
+
+// Both ends of the grid, 0 and 1 - 2^-24, come up from a fixed seed. Each has a chance of 2^-24
+// a draw, so a full-grid generator misses one within 24 * 2^24 draws with a probability of
+// about 1e-10; one that never yields 0, or stops short of the top, always does.
+TEST(Generator, DrawsZeroAndTheLargestValueBelowOne) {
+    runtime::Xoshiro128Generator generator(42);
+    const float largest = 1.0f - std::ldexp(1.0f, -24);
+    bool zero = false;
+    bool top = false;
+    for (std::int64_t i = 0; i < std::int64_t{24} << 24 && !(zero && top); ++i) {
+        const float r = generator.next();
+        zero = zero || r == 0.0f;
+        top = top || r == largest;
+    }
+    EXPECT_TRUE(zero) << "0 never drawn";
+    EXPECT_TRUE(top) << "1 - 2^-24 never drawn";
 }
 
 TEST(ItemStore, KeepsItemsInOrderAndClearsCompletely) {

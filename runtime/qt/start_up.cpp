@@ -10,6 +10,7 @@ namespace runtime {
 int startUp(const ProgramHeader& header, int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(qt::toQString(header.applicationName));
+    QApplication::setDesktopFileName(qt::toQString(header.desktopEntryId));
     qt::QtBackend backend;
     return runProgram(header, backend);
 }

@@ -99,7 +99,7 @@ TEST(Harness, TheComparisonTellsEachKindOfDifference) {
     EXPECT_FALSE(comparison.differences(reference.state(), seen));
 
     model::ModelState wrong = reference.state();
-    wrong.lists[2].back() = "4";
+    wrong.lists[2] = {"4"};  // D8 showed "5"
     wrong.lastRoll = 4.0f;
     wrong.form2Loaded = false;
     wrong.draws = 2;

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <cfenv>
@@ -53,6 +54,55 @@ TEST_F(QtProgram, TheExitBoxAsksWithOkAsDefaultAndEscapeCancels) {
     EXPECT_EQ(findWindow("KESTRAVO"), nullptr);
 }
 
+// A label of the information window as it must show: its place in twips, and its font where
+// one is stored (face nullptr: the platform's default font).
+struct ShownLabel {
+    const char* name;
+    const char* caption;
+    bool followedByAddress;  // the caption goes on with a contact e-mail address
+    QRect twips;
+    const char* face;
+    double points;
+    int weight;  // 400 regular, 700 bold
+};
+
+const ShownLabel kLabels[] = {
+    {"Label1", "VESKORA 2004", false, {720, 480, 4935, 2655}, "MS Sans Serif", 19.5, 700},
+    {"Label2", "PER INFORMAZIONI ", true, {600, 2040, 5535, 1455}, nullptr, 0, 0},
+    {"Label3", "CHIUDI QUESTA FINESTRA", false, {8280, 4560, 6255, 975}, "Bart", 20.25, 400},
+};
+
+void expectCaption(const QLabel& label, const ShownLabel& expected) {
+    const QString text = label.text();
+    if (!expected.followedByAddress) {
+        EXPECT_EQ(text, QString(expected.caption)) << expected.name;
+        return;
+    }
+    ASSERT_TRUE(text.startsWith(expected.caption))
+        << expected.name << " does not start with \"" << expected.caption
+        << "\": " << text.toStdString();
+    const QString address = text.mid(QString(expected.caption).size());
+    EXPECT_TRUE(QRegularExpression("^[^@\\s]+@[^@\\s]+\\.[^@\\s]+$").match(address).hasMatch())
+        << expected.name << " does not end in an e-mail address: " << text.toStdString();
+}
+
+// Where the face is not installed, one of its registered stand-ins shows instead.
+void expectFont(const QLabel& label, const ShownLabel& expected) {
+    const QFont font = label.font();
+    if (expected.face == nullptr) {
+        EXPECT_FALSE(label.testAttribute(Qt::WA_SetFont))
+            << expected.name << " has a font of its own";
+        return;
+    }
+    EXPECT_TRUE(font.family() == expected.face ||
+                QFont::substitutes(expected.face).contains(font.family(), Qt::CaseInsensitive))
+        << expected.name << " shows " << font.family().toStdString() << ", neither "
+        << expected.face << " nor a stand-in for it";
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), expected.points) << expected.name;
+    EXPECT_EQ(font.weight(), expected.weight) << expected.name;
+    EXPECT_FALSE(font.italic()) << expected.name;
+}
+
 TEST_F(QtProgram, TheInformationWindowOpensWithItsLabelsAndItsLabelClosesIt) {
     ASSERT_NE(window, nullptr);
     QAction* menu = window->menuBar()->actions().at(0);
@@ -62,15 +112,22 @@ TEST_F(QtProgram, TheInformationWindowOpensWithItsLabelsAndItsLabelClosesIt) {
     ASSERT_NE(information, nullptr);
     EXPECT_TRUE(information->windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(information->windowIcon().isNull());
-    const auto labels = information->findChildren<QLabel*>();
-    EXPECT_EQ(labels.size(), 3);
-    auto* closing = information->findChild<QLabel*>("Label3");
-    ASSERT_NE(closing, nullptr);
-    EXPECT_EQ(closing->text(), "CHIUDI QUESTA FINESTRA");
-    EXPECT_EQ(closing->geometry(), QRect(552, 304, 417, 65));
-    EXPECT_EQ(closing->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    EXPECT_FALSE(closing->autoFillBackground());
+    EXPECT_EQ(information->findChildren<QLabel*>().size(), 3);
+    for (const ShownLabel& expected : kLabels) {
+        const auto* label = information->findChild<QLabel*>(expected.name);
+        ASSERT_NE(label, nullptr) << expected.name;
+        expectCaption(*label, expected);
+        const QRect twips = expected.twips;
+        EXPECT_EQ(label->geometry(), QRect(twips.topLeft() / 15, twips.size() / 15))
+            << expected.name;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 255, 0))
+            << expected.name;
+        // Transparent, so that the overlapping labels do not cover each other.
+        EXPECT_FALSE(label->autoFillBackground()) << expected.name;
+        expectFont(*label, expected);
+    }
 
+    auto* closing = information->findChild<QLabel*>("Label3");
     QTest::mouseClick(closing, Qt::LeftButton);
     settle();
     EXPECT_EQ(findWindow("Form2"), nullptr);

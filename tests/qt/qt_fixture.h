@@ -3,15 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColor>
 #include <QMainWindow>
+#include <QRect>
+#include <QString>
 #include <QWidget>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "main_window/form1.h"
 #include "runtime/program.h"
 #include "runtime/qt/backend.h"
 #include "tests/support/main_window.h"
+
+// Readable values in failure messages; found by argument-dependent lookup on the Qt types.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << "QRect(" << rect.x() << ", " << rect.y() << ", " << rect.width() << ", "
+         << rect.height() << ')';
+}
+inline void PrintTo(const QColor& colour, std::ostream* out) {
+    *out << colour.name().toStdString();
+}
 
 namespace testing_support {
 

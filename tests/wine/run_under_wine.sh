@@ -72,6 +72,9 @@ program_pid=$!
 check_status=0
 if [ -n "$check" ]; then
     sh -c "$check" || check_status=$?
+    # After a failed check the program may wait for input that never comes: end it now rather
+    # than at the time-out.
+    if [ "$check_status" -ne 0 ]; then "$WINESERVER" -k 2>/dev/null || true; fi
 fi
 
 exit_code=0

@@ -37,21 +37,22 @@ struct Tower {
 };
 
 constexpr std::array kTowers{
-    Tower{196, 236, 262, 214},  // keep
-    Tower{171, 189, 292, 262},  // west tower
-    Tower{249, 265, 279, 249},  // east tower
-    Tower{223, 230, 238, 186},  // spire on the keep
-    Tower{279, 288, 305, 284},  // watchtower on the spur
+    Tower{196, 236, 374, 326},  // keep
+    Tower{171, 189, 404, 374},  // west tower
+    Tower{249, 265, 391, 361},  // east tower
+    Tower{223, 230, 350, 298},  // spire on the keep
+    Tower{279, 288, 417, 396},  // watchtower on the spur
 };
-constexpr int kWallTop = 306;
+constexpr int kCastleTop = 290;  // above the spire's tip
+constexpr int kWallTop = 418;
 constexpr int kWallLeft = 160;
 constexpr int kWallRight = 284;
-constexpr int kCastleBottom = 470;  // hidden behind the hills below their crest
+constexpr int kCastleBottom = 627;  // hidden behind the hills below their crest
 
 constexpr std::array kWindows{
-    Box{211, 214, 272, 277}, Box{221, 224, 286, 291}, Box{177, 179, 302, 306},
-    Box{255, 257, 290, 294}, Box{203, 205, 298, 302}, Box{226, 228, 246, 250},
-    Box{282, 284, 314, 317},
+    Box{211, 214, 384, 389}, Box{221, 224, 398, 403}, Box{177, 179, 414, 418},
+    Box{255, 257, 402, 406}, Box{203, 205, 410, 414}, Box{226, 228, 358, 362},
+    Box{282, 284, 426, 429},
 };
 
 // Overlap of the pixel centred on v with [lo, hi], as a fraction of a pixel (Q16).
@@ -145,20 +146,20 @@ int farRidge(int x) {
     const int peaks = ridged(nx, 5, 11);
     const int swell = fractalNoise(std::int64_t{x} * 256 / 700, 0, 2, 12);
     const int height =
-        static_cast<int>((std::int64_t{peaks} * 70 + std::int64_t{swell} * 60) * kPx >> 16);
-    return 440 * kPx - height - bump(x, 470, 160, 40);
+        static_cast<int>((std::int64_t{peaks} * 93 + std::int64_t{swell} * 80) * kPx >> 16);
+    return 587 * kPx - height - bump(x, 470, 160, 53);
 }
 
 int nearRidge(int x) {
     const int detail = fractalNoise(std::int64_t{x} * 256 / 70, 0x1234, 6, 13) - kUnit / 2;
-    const int base = 478 * kPx - bump(x, 205, 190, 140) - bump(x, 262, 70, 35) -
-                     bump(x, 700, 190, 85) - bump(x, 560, 60, 18);
+    const int base = 637 * kPx - bump(x, 205, 190, 187) - bump(x, 262, 70, 47) -
+                     bump(x, 700, 190, 113) - bump(x, 560, 60, 24);
     // Rougher where the ground is high, calmer at the lake shore.
-    return base + static_cast<int>(std::int64_t{detail} * 34 * kPx >> 16);
+    return base + static_cast<int>(std::int64_t{detail} * 45 * kPx >> 16);
 }
 
 int castleCoverage(int x, int y) {
-    if (x < (kWallLeft - 2) * kPx || x > (kWallRight + 6) * kPx || y < 180 * kPx ||
+    if (x < (kWallLeft - 2) * kPx || x > (kWallRight + 6) * kPx || y < kCastleTop * kPx ||
         y > kCastleBottom * kPx) {
         return 0;
     }

@@ -13,6 +13,9 @@
 namespace {
 
 constexpr artwork::Rgb kMeanColour{11, 25, 70};
+// Halfway between the two windows' own colours, RGB(3, 0, 99) and RGB(1, 0, 66): where a
+// window is larger than the picture, either meets its edge with only a slight step.
+constexpr artwork::Rgb kMarginColour{2, 0, 82};
 constexpr int kBackgroundSide = 1500;
 constexpr std::size_t kBackgroundBytes = 217434;
 
@@ -27,7 +30,7 @@ int main(int argc, char** argv) {
         const std::filesystem::path dir = argv[1];
         std::filesystem::create_directories(dir);
 
-        const artwork::NightScene scene = artwork::paintNightScene(kMeanColour);
+        const artwork::NightScene scene = artwork::paintNightScene(kMeanColour, kMarginColour);
         const artwork::FinishedArtwork art =
             artwork::finishWithJpegSize(scene, kBackgroundSide, kBackgroundBytes);
         artwork::writeFile(dir / "form1.bmp", artwork::encodeBmp(art.window));

@@ -19,7 +19,8 @@ struct NightScene {
 };
 
 // Moonlit mountains with a castle above a lake, graded so that the mean colour
-// is `mean` (before stars are added).
-NightScene paintNightScene(Rgb mean);
+// is `mean` (before stars are added). The right and bottom margins fade into the flat
+// `margin` colour, so that the picture meets a window's background without a seam.
+NightScene paintNightScene(Rgb mean, Rgb margin);
 
 }  // namespace artwork
