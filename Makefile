@@ -80,7 +80,7 @@ clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR) build-win32 build-win64
 
 # Speed and memory figures, written into bench/README.md; not a test.
-BENCH_PACKAGES := libbenchmark-dev libxdamage-dev xvfb xauth python3
+BENCH_PACKAGES := libbenchmark-dev libxdamage-dev xvfb python3
 
 bench: deps
 	@sh tools/install-packages.sh $(BENCH_PACKAGES)

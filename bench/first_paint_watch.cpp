@@ -23,12 +23,12 @@ double secondsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double>(to - from).count();
 }
 
-// VmRSS of the process in bytes; 0 when it cannot be read.
-double residentOf(pid_t pid) {
+// A size field of the process's status (VmRSS, VmHWM) in bytes; 0 when it cannot be read.
+double statusBytes(pid_t pid, const std::string& field) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string key;
     while (status >> key) {
-        if (key == "VmRSS:") {
+        if (key == field + ":") {
             double kib = 0;
             status >> kib;
             return kib * 1024;
@@ -134,7 +134,8 @@ std::optional<StartUpFigures> FirstPaintWatch::run(const std::string& program,
     if (painted) {
         std::this_thread::sleep_for(std::chrono::duration<double>(settleSeconds));
         figures = StartUpFigures{mapped ? secondsBetween(start, *mapped) : 0,
-                                 secondsBetween(start, *painted), residentOf(pid)};
+                                 secondsBetween(start, *painted), statusBytes(pid, "VmRSS"),
+                                 statusBytes(pid, "VmHWM")};
     }
     endChild(pid);
     // Windows of an ended client are gone, and with them their damage objects.

@@ -10,11 +10,12 @@
 namespace bench {
 
 // What a watched start-up gave: seconds from just before the fork to the window's map and to
-// the first drawing into it, and the resident size shortly after that.
+// the first drawing into it, and shortly after that the resident size and its peak so far.
 struct StartUpFigures {
     double mappedSeconds = 0;
     double paintedSeconds = 0;
     double residentBytes = 0;
+    double peakResidentBytes = 0;
 };
 
 // Watches a program start on the X display in DISPLAY: it sees every top-level window
@@ -29,7 +30,8 @@ class FirstPaintWatch {
 
     bool ready() const { return display_ != nullptr && damageEvent_ >= 0; }
     // Starts the program, waits for its first paint, waits `settle` seconds more, reads its
-    // resident size and ends it with SIGTERM. None when it did not paint within the time out.
+    // resident size and peak and ends it with SIGTERM. None when it did not paint within the time
+    // out.
     std::optional<StartUpFigures> run(const std::string& program, double settleSeconds);
 
   private:

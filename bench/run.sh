@@ -5,7 +5,13 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT INT TERM
+xvfb_pid=""
+# shellcheck disable=SC2317  # called through the trap
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
 # Qt wants a private runtime directory; an empty one of our own keeps the runs alike.
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
@@ -14,10 +20,13 @@ echo "Rolls through the real main window (offscreen):"
 "$build/roll_bench" --benchmark_out="$work/roll.json" --benchmark_out_format=json \
     2>"$work/roll.log"
 
-echo "Start-up against a minimal Qt window (Xvfb):"
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-    "$build/startup_bench" --benchmark_out="$work/startup.json" --benchmark_out_format=json \
+echo "Start-up against a minimal Qt window, in pairs (a private Xvfb):"
+. "$here/../tests/wine/xvfb.sh"
+start_xvfb 1280x1024x24 "$work/display"
+"$build/startup_bench" --benchmark_out="$work/startup.json" --benchmark_out_format=json \
     2>"$work/startup.log"
+kill "$xvfb_pid"
+xvfb_pid=""
 
 compiler=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")
 {

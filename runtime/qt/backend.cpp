@@ -9,12 +9,14 @@
 #include "runtime/qt/fonts.h"
 #include "runtime/qt/text.h"
 #include "runtime/qt/window.h"
+#include "runtime/qt/worker_thread.h"
 
 namespace runtime::qt {
 QtBackend::QtBackend() {
     // The end rule counts the program's windows; a message box is not one of them.
     QApplication::setQuitOnLastWindowClosed(false);
     registerFontSubstitutes();
+    limitToOneLastingWorkerThread();
 }
 
 std::unique_ptr<WindowPeer> QtBackend::createWindow(const FormLayout& layout,

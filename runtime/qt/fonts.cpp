@@ -34,20 +34,27 @@ void registerFontSubstitutes() {
     }
 }
 
-QFont toQFont(const Font& font) {
-    QFont result(toQString(font.face));
+QString FontMaker::familyFor(std::string_view face) {
+    if (const auto known = families_.find(face); known != families_.end()) return known->second;
+    QString family = toQString(face);
     // Where the face is missing, naming the first installed stand-in outright gives the face
     // Qt's substitution would pick, without the failed lookup and the fallback sorts that
     // fontconfig does for it.
     for (const Substitute& substitute : kSubstitutes) {
-        if (substitute.face != font.face || QFontDatabase::hasFamily(result.family())) continue;
-        for (const QString& family : familiesOf(substitute)) {
-            if (QFontDatabase::hasFamily(family)) {
-                result.setFamily(family);
+        if (substitute.face != face || QFontDatabase::hasFamily(family)) continue;
+        for (const QString& standIn : familiesOf(substitute)) {
+            if (QFontDatabase::hasFamily(standIn)) {
+                family = standIn;
                 break;
             }
         }
     }
+    families_.emplace(face, family);
+    return family;
+}
+
+QFont FontMaker::toQFont(const Font& font) {
+    QFont result(familyFor(font.face));
     result.setPointSizeF(font.points);
     result.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
     result.setItalic(font.italic);

@@ -1,5 +1,8 @@
 #include "runtime/qt/jpeg_decoder.h"
 
+#include <QtGlobal>
+#include <algorithm>
+#include <array>
 #include <csetjmp>
 // clang-format off
 #include <cstdio>  // jpeglib.h needs FILE declared first
@@ -8,6 +11,33 @@
 
 namespace runtime::qt {
 namespace {
+
+constexpr bool kLittleEndian = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
+
+struct PixelLayout {
+    QImage::Format format;
+    J_COLOR_SPACE space;
+};
+
+// libjpeg-turbo's extended colour spaces name bytes in memory order; Qt's 32-bit formats are
+// whole words. Opaque as decoded, so the alpha formats take the same bytes, alpha 0xFF.
+constexpr std::array kLayouts{
+    PixelLayout{QImage::Format_RGB32, kLittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB},
+    PixelLayout{QImage::Format_ARGB32, kLittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB},
+    PixelLayout{QImage::Format_ARGB32_Premultiplied, kLittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB},
+    PixelLayout{QImage::Format_RGBX8888, JCS_EXT_RGBX},
+    PixelLayout{QImage::Format_RGBA8888, JCS_EXT_RGBA},
+    PixelLayout{QImage::Format_RGBA8888_Premultiplied, JCS_EXT_RGBA},
+    PixelLayout{QImage::Format_RGB888, JCS_RGB},
+    PixelLayout{QImage::Format_BGR888, JCS_EXT_BGR},
+    PixelLayout{QImage::Format_RGB16, JCS_RGB565},
+};
+
+const PixelLayout* layoutOf(QImage::Format format) {
+    const auto found = std::find_if(kLayouts.begin(), kLayouts.end(),
+                                    [format](const PixelLayout& l) { return l.format == format; });
+    return found == kLayouts.end() ? nullptr : &*found;
+}
 
 // libjpeg reports a fatal error through error_exit, which must not return.
 struct ErrorManager {
@@ -29,7 +59,7 @@ int dotsPerMeter(const jpeg_decompress_struct& info, UINT16 density) {
 
 // Only objects without destructors live here, so that a long jump out of libjpeg is sound;
 // the image is the caller's.
-bool decodeInto(std::span<const std::byte> data, QImage& image) {
+bool decodeInto(std::span<const std::byte> data, const PixelLayout& layout, QImage& image) {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.manager);
@@ -43,10 +73,11 @@ bool decodeInto(std::span<const std::byte> data, QImage& image) {
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    info.out_color_space = layout.space;
+    info.dither_mode = JDITHER_NONE;  // 16-bit pixels rounded down as Qt rounds them
     jpeg_start_decompress(&info);
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB888);
+                   layout.format);
     if (image.isNull()) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -64,9 +95,14 @@ bool decodeInto(std::span<const std::byte> data, QImage& image) {
 
 }  // namespace
 
-QImage decodeJpeg(std::span<const std::byte> data) {
+bool jpegDecodesInto(QImage::Format format) {
+    return layoutOf(format) != nullptr;
+}
+
+QImage decodeJpeg(std::span<const std::byte> data, QImage::Format format) {
+    const PixelLayout* const layout = layoutOf(format);
     QImage image;
-    if (!decodeInto(data, image)) return {};
+    if (layout == nullptr || !decodeInto(data, *layout, image)) return {};
     return image;
 }
 

@@ -6,10 +6,13 @@
 
 namespace runtime::qt {
 
-// Decodes a baseline or progressive JPEG straight into 24-bit RGB: no per-line conversion
-// pass as in Qt's JPEG plugin, and a quarter less memory held than a 32-bit image, for
-// painting that costs a fraction of a millisecond more. Null for anything libjpeg cannot
-// turn into RGB (CMYK, damaged data).
-QImage decodeJpeg(std::span<const std::byte> data);
+// Whether libjpeg can write its pixels straight in `format`.
+bool jpegDecodesInto(QImage::Format format);
+
+// Decodes a baseline or progressive JPEG straight into `format`, one of those above: no
+// conversion pass afterwards, which Qt would hand to its worker threads for a picture this
+// size. Null for an unsupported format and for anything libjpeg cannot turn into RGB (CMYK,
+// damaged data).
+QImage decodeJpeg(std::span<const std::byte> data, QImage::Format format);
 
 }  // namespace runtime::qt

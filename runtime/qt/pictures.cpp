@@ -1,12 +1,10 @@
 #include "runtime/qt/pictures.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageReader>
+#include <QPixmap>
 #include <algorithm>
 #include <initializer_list>
-#include <string_view>
 
+#include "runtime/qt/bitmap_decoders.h"
 #include "runtime/qt/jpeg_decoder.h"
 
 namespace runtime::qt {
@@ -18,33 +16,21 @@ bool startsWith(std::span<const std::byte> data, std::initializer_list<unsigned 
                       [](unsigned char m, std::byte b) { return std::byte{m} == b; });
 }
 
-// The reader's format, told from the first bytes: naming it spares Qt loading and asking
-// every image plugin in turn. Empty when unknown, and Qt then guesses as before.
-const char* formatOf(std::span<const std::byte> data) {
-    if (startsWith(data, {'B', 'M'})) return "bmp";
-    if (startsWith(data, {0x00, 0x00, 0x01, 0x00})) return "ico";
-    if (startsWith(data, {0xFF, 0xD8, 0xFF})) return "jpeg";
-    return "";
-}
-
 }  // namespace
 
+QImage::Format screenFormat() {
+    // A pixmap is made in the screen's own format.
+    return QPixmap(1, 1).toImage().format();
+}
+
 QImage decodeImage(std::span<const std::byte> data) {
-    if (data.empty()) return {};
-    const char* const format = formatOf(data);
-    if (format == std::string_view("jpeg")) {
-        QImage image = decodeJpeg(data);
-        if (!image.isNull()) return image;
+    if (startsWith(data, {'B', 'M'})) return decodeBmp(data);
+    if (startsWith(data, {0x00, 0x00, 0x01, 0x00})) return decodeIco(data);
+    if (startsWith(data, {0xFF, 0xD8, 0xFF})) {
+        const QImage::Format screen = screenFormat();
+        return decodeJpeg(data, jpegDecodesInto(screen) ? screen : QImage::Format_RGB32);
     }
-    // The bytes are read in place; the buffer never writes to them.
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()),
-                                               static_cast<qsizetype>(data.size()));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    // Qt would otherwise still load every plugin to ask whether it knows the data better.
-    if (*format != '\0') reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    return {};
 }
 
 }  // namespace runtime::qt

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
@@ -37,10 +38,16 @@ QImage pictureProperty(const FormLayout& layout, WindowProperty code) {
 ClientArea::ClientArea(QColor colour, QImage picture, QWidget* parent)
     : QWidget(parent), colour_(colour), picture_(std::move(picture)) {}
 
-void ClientArea::paintEvent(QPaintEvent* /*event*/) {
+void ClientArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), colour_);
-    if (!picture_.isNull()) painter.drawImage(QPoint(0, 0), picture_);
+    // One rectangle at a time: clipped to a single rectangle, Qt fills and copies the pixels
+    // on this thread; clipped to a region of many (the lists cut holes in it), it splits the
+    // fill among worker threads and waits for them.
+    for (const QRect& rect : event->region()) {
+        painter.setClipRect(rect);
+        if (!picture_.rect().contains(rect)) painter.fillRect(rect, colour_);
+        painter.drawImage(QPoint(0, 0), picture_);
+    }
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
@@ -60,11 +67,13 @@ FormWindow::FormWindow(const FormLayout& layout, WindowEvents& events) : events_
     if (layout.property<bool>(WindowProperty::ControlBox) == false) {
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     }
-    const QImage icon = pictureProperty(layout, WindowProperty::Icon);
-    if (!icon.isNull()) setWindowIcon(QIcon(QPixmap::fromImage(icon)));
-    // Held in its own 24 bits a pixel: nothing paints it.
-    bitmap_ =
-        pictureProperty(layout, WindowProperty::Bitmap).convertToFormat(QImage::Format_RGB888);
+    // Each picture comes decoded in the form in which it is used: no conversion, which Qt might
+    // hand to worker threads, follows.
+    QImage icon = pictureProperty(layout, WindowProperty::Icon);
+    if (!icon.isNull()) {
+        setWindowIcon(QIcon(QPixmap::fromImage(std::move(icon), Qt::NoFormatConversion)));
+    }
+    bitmap_ = pictureProperty(layout, WindowProperty::Bitmap);
     const Colour back = layout.property<Colour>(WindowProperty::BackColor).value_or(Colour{0});
     setCentralWidget(
         new ClientArea(toQColor(back), pictureProperty(layout, WindowProperty::Picture), this));
@@ -81,6 +90,7 @@ FormWindow::FormWindow(const FormLayout& layout, WindowEvents& events) : events_
 
 void FormWindow::buildControls(const FormLayout& layout) {
     QWidget* const client = centralWidget();
+    FontMaker fonts;
     std::vector<std::pair<int, QWidget*>> focusOrder;
     for (const ControlLayout& entry : layout.controls) {
         const std::string name(entry.name);
@@ -122,7 +132,7 @@ void FormWindow::buildControls(const FormLayout& layout) {
         }
         widget->setObjectName(toQString(entry.name));
         widget->setGeometry(toPixels(entry.place));
-        if (entry.font) widget->setFont(toQFont(*entry.font));
+        if (entry.font) widget->setFont(fonts.toQFont(*entry.font));
         const bool focusable =
             entry.kind == ControlClass::CommandButton || entry.kind == ControlClass::ListBox;
         if (focusable && entry.tabIndex) {

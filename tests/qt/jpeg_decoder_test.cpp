@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/embedded_pictures.h"
+#include "runtime/qt/bitmap_decoders.h"
 #include "runtime/qt/pictures.h"
 
 namespace {
@@ -16,33 +17,77 @@ QImage qtDecode(std::span<const std::byte> data) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-TEST(JpegDecoder, GivesQtsPixelsInTwentyFourBits) {
-    const QImage ours = runtime::qt::decodeJpeg(app::backgroundPicture());
-    ASSERT_EQ(ours.format(), QImage::Format_RGB888);
+// Screens and backing stores use these; each is written by libjpeg directly.
+TEST(JpegDecoder, GivesQtsPixelsInEachFormatItWrites) {
     const QImage reference = qtDecode(app::backgroundPicture());
-    ASSERT_EQ(ours.size(), reference.size());
-    EXPECT_EQ(ours.convertToFormat(QImage::Format_RGB32), reference);
-    EXPECT_EQ(ours.dotsPerMeterX(), reference.dotsPerMeterX());
+    for (const QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
+          QImage::Format_RGBX8888, QImage::Format_RGBA8888, QImage::Format_RGBA8888_Premultiplied,
+          QImage::Format_RGB888, QImage::Format_BGR888, QImage::Format_RGB16}) {
+        ASSERT_TRUE(runtime::qt::jpegDecodesInto(format)) << format;
+        const QImage ours = runtime::qt::decodeJpeg(app::backgroundPicture(), format);
+        ASSERT_EQ(ours.format(), format);
+        EXPECT_EQ(ours, reference.convertToFormat(format)) << format;
+        EXPECT_EQ(ours.dotsPerMeterX(), reference.dotsPerMeterX());
+    }
 }
 
-TEST(JpegDecoder, RefusesDataItCannotDecode) {
+TEST(JpegDecoder, RefusesDataItCannotDecodeAndFormatsItCannotWrite) {
     const std::span<const std::byte> whole = app::backgroundPicture();
     const std::vector<std::byte> header(whole.begin(), whole.begin() + 600);
     const std::byte notJpeg[] = {std::byte{'B'}, std::byte{'M'}, std::byte{0}, std::byte{0}};
     for (const std::span<const std::byte> data :
          {std::span<const std::byte>(header), std::span<const std::byte>(notJpeg),
           std::span<const std::byte>()}) {
-        EXPECT_TRUE(runtime::qt::decodeJpeg(data).isNull()) << data.size() << " bytes";
+        EXPECT_TRUE(runtime::qt::decodeJpeg(data, QImage::Format_RGB32).isNull())
+            << data.size() << " bytes";
+    }
+    EXPECT_FALSE(runtime::qt::jpegDecodesInto(QImage::Format_Indexed8));
+    EXPECT_TRUE(runtime::qt::decodeJpeg(whole, QImage::Format_Indexed8).isNull());
+}
+
+// Every picture the program holds decodes as Qt's own readers decode it, in the form it is
+// used in: the background in the screen's format, the bitmap as stored, the icon as a pixmap
+// holds it.
+TEST(DecodeImage, MatchesQtForEachEmbeddedPictureInItsOwnForm) {
+    const struct {
+        std::span<const std::byte> (*source)();
+        QImage::Format format;
+    } pictures[] = {{&app::backgroundPicture, runtime::qt::screenFormat()},
+                    {&app::windowBitmap, QImage::Format_BGR888},
+                    {&app::windowIcon, QImage::Format_ARGB32_Premultiplied}};
+    for (const auto& picture : pictures) {
+        const QImage ours = runtime::qt::decodeImage(picture.source());
+        ASSERT_EQ(ours.format(), picture.format);
+        EXPECT_EQ(ours.convertToFormat(QImage::Format_RGB32), qtDecode(picture.source()));
     }
 }
 
-// Every picture the program holds decodes as Qt's own readers decode it.
-TEST(DecodeImage, MatchesQtForEachEmbeddedPicture) {
-    for (const auto source : {&app::backgroundPicture, &app::windowBitmap, &app::windowIcon}) {
-        const QImage ours = runtime::qt::decodeImage(source());
-        ASSERT_FALSE(ours.isNull());
-        EXPECT_EQ(ours.convertToFormat(QImage::Format_RGB32), qtDecode(source()));
-    }
+// Damaged or unexpected bitmaps and icons give no picture, and nothing is read past the data.
+TEST(BitmapDecoders, RefuseDamagedOrUnsupportedData) {
+    const auto edited = [](std::span<const std::byte> (*source)(), std::size_t cut,
+                           std::size_t at = 0, std::byte value = std::byte{0}) {
+        std::vector<std::byte> bytes(source().begin(), source().end() - cut);
+        if (at != 0) bytes[at] = value;
+        return bytes;
+    };
+    const std::vector<std::byte> bitmaps[] = {
+        edited(&app::windowBitmap, 1),                       // a pixel short
+        edited(&app::windowBitmap, 0, 28, std::byte{32}),    // 32 bits a pixel
+        edited(&app::windowBitmap, 0, 30, std::byte{1}),     // run-length compressed
+        edited(&app::windowBitmap, 0, 13, std::byte{0x7F}),  // pixels past the end
+    };
+    for (const auto& data : bitmaps) EXPECT_TRUE(runtime::qt::decodeBmp(data).isNull());
+    const std::vector<std::byte> icons[] = {
+        edited(&app::windowIcon, 1),                          // the mask a byte short
+        edited(&app::windowIcon, 0, 21, std::byte{0x7F}),     // the image past the end
+        edited(&app::windowIcon, 0, 22 + 32, std::byte{17}),  // more colours than 4 bits hold
+        edited(&app::windowIcon, 0, 22 + 14, std::byte{24}),  // 24 bits a pixel
+        edited(&app::windowIcon, 0, 2, std::byte{2}),         // a cursor file
+    };
+    for (const auto& data : icons) EXPECT_TRUE(runtime::qt::decodeIco(data).isNull());
+    EXPECT_FALSE(runtime::qt::decodeBmp(edited(&app::windowBitmap, 0)).isNull());
+    EXPECT_FALSE(runtime::qt::decodeIco(edited(&app::windowIcon, 0)).isNull());
 }
 
 }  // namespace
