@@ -3,12 +3,10 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -17,7 +15,7 @@
 
 #include "app/program_header.h"
 #include "runtime/start_up.h"
-#include "tests/start_up/when_running.h"
+#include "tests/start_up/running_program.h"
 
 namespace {
 
@@ -36,16 +34,6 @@ rlim_t addressSpaceInUse() {
     rlim_t pages = 0;
     statm >> pages;
     return pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
-}
-
-QMainWindow* visibleMainWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<QMainWindow*>(widget);
-        if (window != nullptr && window->isVisible() && window->windowTitle() == "KESTRAVO") {
-            return window;
-        }
-    }
-    return nullptr;
 }
 
 // Ends the child with a status the test does not expect, saying why.
@@ -75,8 +63,8 @@ void clickD4UntilTheProgramEnds(rlim_t headroom) {
     answerTheErrorBox();
     auto* clicker = new QTimer(QCoreApplication::instance());
     clicker->callOnTimeout([headroom, limited = false, clicks = 0L]() mutable {
-        QPointer<QMainWindow> window = visibleMainWindow();
-        if (window == nullptr || !window->windowHandle()->isExposed()) return;
+        QPointer<QMainWindow> window = start_up_tests::drawnMainWindow();
+        if (window == nullptr) return;
         auto* d4 = window->findChild<QPushButton*>("Command1");
         if (d4 == nullptr) fail("no D4 button");
         if (!std::exchange(limited, true)) {

@@ -1,6 +1,7 @@
-#include "tests/start_up/when_running.h"
+#include "tests/start_up/running_program.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QWindow>
 #include <utility>
 
 namespace start_up_tests {
@@ -30,6 +31,19 @@ void whenTheProgramRuns(std::function<void()> step) {
     }();
     (void)registered;
     pendingStep() = std::move(step);
+}
+
+QMainWindow* drawnMainWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<QMainWindow*>(widget);
+        // Found by its "D4" button: its caption is one of the things a test checks.
+        if (window != nullptr && window->isVisible() && window->windowHandle() != nullptr &&
+            window->windowHandle()->isExposed() &&
+            window->findChild<QWidget*>("Command1") != nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace start_up_tests

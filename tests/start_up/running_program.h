@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMainWindow>
 #include <functional>
 
 namespace start_up_tests {
@@ -8,5 +9,8 @@ namespace start_up_tests {
 // makes its QApplication itself, so the step waits in a routine that Qt calls on creating one,
 // and runs once that application's event loop turns.
 void whenTheProgramRuns(std::function<void()> step);
+
+// The program's main window once it is on screen and drawn, or none.
+QMainWindow* drawnMainWindow();
 
 }  // namespace start_up_tests
