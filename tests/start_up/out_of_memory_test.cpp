@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -92,6 +93,10 @@ struct Shortage {
     std::string name;
     rlim_t headroom;  // address space left above what the program holds once it is up
 };
+
+void PrintTo(const Shortage& shortage, std::ostream* out) {
+    *out << shortage.name;
+}
 
 class OutOfMemory : public ::testing::TestWithParam<Shortage> {};
 
