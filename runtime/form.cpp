@@ -46,13 +46,19 @@ void Form::load() {
 }
 
 void Form::click(std::string_view control) {
-    if (ClickHandler handler = clickHandler(control)) program_.runHandler(*this, handler);
+    ClickHandler handler;
+    // Even finding the handler takes memory, which may have run out.
+    if (const auto failure = program_.failureOf([&] { handler = clickHandler(control); })) {
+        program_.reportAndEnd(*failure);
+    } else if (handler) {
+        program_.runHandler(*this, handler);
+    }
 }
 
 void Form::closedFromFrame() {
     if (program_.ended()) return;
-    const Status status = unload();
-    if (failed(status)) program_.reportAndEnd(errorFromStatus(status, kFormInterface));
+    const auto failure = program_.failureOf([this] { program_.check(unload(), kFormInterface); });
+    if (failure) program_.reportAndEnd(*failure);
 }
 
 }  // namespace runtime

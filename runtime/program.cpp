@@ -1,8 +1,9 @@
 #include "runtime/program.h"
 
 #include <algorithm>
-#include <new>
-#include <optional>
+#include <cstdio>
+
+#include "runtime/error_box_text.h"
 
 namespace runtime {
 
@@ -44,21 +45,20 @@ void Program::runHandler(Form& window, const std::function<void()>& handler) {
     std::optional<RuntimeError> failure;
     {
         const Ref<Form> frame = window.shared_from_this();
-        try {
-            handler();
-        } catch (const RuntimeError& error) {
-            failure = error;
-        } catch (const std::bad_alloc&) {
-            failure = runtimeError(errors::kOutOfMemory);
-        }
+        failure = failureOf(handler);
     }
     if (failure) reportAndEnd(*failure);
 }
 
-void Program::reportAndEnd(const RuntimeError& error) {
+void Program::reportAndEnd(const RuntimeError& error) noexcept {
     if (ended_) return;
     ended_ = true;
-    backend_.showErrorBox(applicationName_, error);
+    try {
+        backend_.showErrorBox(applicationName_, error);
+    } catch (...) {
+        // Whatever stopped the box, the error is still said once and the program still ends.
+        writeErrorLine(error, stderr);
+    }
     for (const auto& window : std::exchange(loaded_, {})) window->destroyWindow();
     end(kRunTimeErrorExitCode);
 }

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <memory>
+#include <new>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -48,8 +50,22 @@ class Program {
     // The handler frame: holds the window for the whole call, catches the run-time error
     // that ended the handler and reports it once the handler's temporaries are released.
     void runHandler(Form& window, const std::function<void()>& handler);
-    // Shows the error box and ends the program, with every window.
-    void reportAndEnd(const RuntimeError& error);
+    // The run-time error that ended the step, or none. Running out of memory is the
+    // out-of-memory error, made in advance: reporting it must not need memory of its own.
+    template <class Step>
+    std::optional<RuntimeError> failureOf(Step&& step) const noexcept {
+        try {
+            std::forward<Step>(step)();
+        } catch (const RuntimeError& error) {
+            return error;
+        } catch (const std::bad_alloc&) {
+            return outOfMemory_;
+        }
+        return std::nullopt;
+    }
+    // Shows the error box and ends the program with the run-time error status, with every
+    // window. Where the box cannot be shown, the error goes to standard error as one line.
+    void reportAndEnd(const RuntimeError& error) noexcept;
 
     // The end rule: the program ends when no window is loaded.
     void windowLoaded(const Ref<Form>& window);
@@ -77,6 +93,7 @@ class Program {
     std::string applicationName_;
     std::unique_ptr<UniformGenerator> generator_;
     std::unique_ptr<FloatingPointFlags> flags_;
+    RuntimeError outOfMemory_ = runtimeError(errors::kOutOfMemory);
     std::vector<Ref<Form>> loaded_;
     std::shared_ptr<void> state_;
     std::type_index stateType_ = typeid(void);

@@ -6,9 +6,12 @@ namespace runtime {
 
 int runProgram(const ProgramHeader& header, Backend& backend, ProgramServices services) {
     Program program(backend, header.applicationName, std::move(services));
-    const Ref<Form> startUpWindow = header.createStartUpWindow(program);
-    const Status shown = startUpWindow->putVisible(true);
-    if (failed(shown)) program.reportAndEnd(errorFromStatus(shown, kFormInterface));
+    Ref<Form> startUpWindow;
+    const auto failure = program.failureOf([&] {
+        startUpWindow = header.createStartUpWindow(program);
+        program.check(startUpWindow->putVisible(true), kFormInterface);
+    });
+    if (failure) program.reportAndEnd(*failure);
     if (program.ended()) return program.exitCode();
     const int loopExit = backend.runEventLoop();
     return program.ended() ? program.exitCode() : loopExit;

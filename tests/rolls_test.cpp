@@ -173,6 +173,21 @@ TEST_F(ProgramFixture, AFailedAddItemEndsTheProgramWithTheRollOnlyInLastRoll) {
     EXPECT_FALSE(backend.isLoaded("Form1"));
 }
 
+TEST_F(ProgramFixture, AnErrorBoxThatCannotBeShownBecomesOneLineAndStillEndsEverything) {
+    click("MENU");
+    ASSERT_TRUE(backend.isLoaded("Form2"));
+    backend.refuseErrorBox();
+    backend.failNext(Call::AddItem, "List1", runtime::kOutOfMemory);
+    draw(0.5f);
+    testing::internal::CaptureStderr();
+    click("Command1");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Run-time error '7': Out of memory\n");
+    EXPECT_EQ(backend.errorsShown().size(), 1U);
+    EXPECT_EQ(backend.quitCode(), runtime::kRunTimeErrorExitCode);
+    EXPECT_FALSE(backend.isLoaded("Form1"));
+    EXPECT_FALSE(backend.isLoaded("Form2"));
+}
+
 TEST_F(ProgramFixture, AFlagFoundSetStopsTheRollBeforeLastRollOrTheList) {
     draw(0.5f);
     click("Command3");

@@ -41,6 +41,7 @@ std::int32_t QtBackend::messageBox(std::string_view prompt, std::int32_t buttons
 }
 
 void QtBackend::showErrorBox(std::string_view applicationName, const RuntimeError& error) {
+    errorBoxRoom_.release();
     QMessageBox box(QMessageBox::Critical, toQString(applicationName),
                     QString::fromStdString(errorBoxText(error)), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);

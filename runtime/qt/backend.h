@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
+
 #include "runtime/backend.h"
+#include "runtime/qt/memory_reserve.h"
 
 namespace runtime::qt {
 
@@ -19,7 +22,12 @@ class QtBackend final : public Backend {
     std::uint64_t randomSeed() override;
 
   private:
+    // Room for the error box, given back when it is built: the error it reports may be that
+    // memory ran out, and the box needs a few megabytes (its icon alone loads a theme).
+    static constexpr std::size_t kErrorBoxRoom = std::size_t{16} << 20U;
+
     bool inEventLoop_ = false;
+    MemoryReserve errorBoxRoom_{kErrorBoxRoom};
 };
 
 }  // namespace runtime::qt

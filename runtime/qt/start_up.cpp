@@ -2,13 +2,14 @@
 
 #include <QApplication>
 
+#include "runtime/qt/application.h"
 #include "runtime/qt/backend.h"
 #include "runtime/qt/text.h"
 
 namespace runtime {
 
 int startUp(const ProgramHeader& header, int argc, char** argv) {
-    QApplication application(argc, argv);
+    const qt::Application application(argc, argv, header.applicationName);
     QApplication::setApplicationName(qt::toQString(header.applicationName));
     QApplication::setDesktopFileName(qt::toQString(header.desktopEntryId));
     qt::QtBackend backend;

@@ -188,10 +188,12 @@ QtWindow::~QtWindow() {
 
 Status QtWindow::setVisible(bool visible) {
     if (!window_) return kObjectUnloaded;
-    if (visible) {
-        window_->showAsStored();
-    } else {
+    if (!visible) {
         window_->hide();
+    } else if (!window_->isVisible()) {
+        // Showing a window that is on screen changes nothing: it keeps the state and place
+        // the user gave it.
+        window_->showAsStored();
     }
     return kOk;
 }

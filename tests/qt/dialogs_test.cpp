@@ -137,6 +137,25 @@ TEST_F(QtProgram, TheInformationWindowOpensWithItsLabelsAndItsLabelClosesIt) {
     EXPECT_NE(findWindow("Form2"), nullptr);
 }
 
+TEST_F(QtProgram, OpeningTheOpenInformationWindowAgainLeavesItWhereTheUserPutIt) {
+    ASSERT_NE(window, nullptr);
+    QAction* menu = window->menuBar()->actions().at(0);
+    menu->trigger();
+    QMainWindow* information = findWindow("Form2");
+    ASSERT_NE(information, nullptr);
+    information->showNormal();
+    information->move(40, 30);
+    settle();
+    ASSERT_FALSE(information->windowState() & Qt::WindowMaximized);
+    const QRect placed = information->geometry();
+
+    menu->trigger();
+    settle();
+    EXPECT_EQ(findWindow("Form2"), information);
+    EXPECT_FALSE(information->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(information->geometry(), placed);
+}
+
 // Every flag test finds overflow, as if the roll's arithmetic had raised it.
 class OverflowingFlags final : public runtime::FloatingPointFlags {
   public:

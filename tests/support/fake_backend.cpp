@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cfenv>
+#include <new>
 #include <stdexcept>
 
 namespace testing_support {
@@ -145,6 +146,7 @@ void FakeBackend::showErrorBox(std::string_view /*applicationName*/,
                                const runtime::RuntimeError& error) {
     record("ErrorBox " + std::to_string(error.number()));
     errors_.push_back(error);
+    if (refuseErrorBox_) throw std::bad_alloc();
     for (const Window* window : windows_) {
         for (const auto& [list, peer] : window->lists) {
             std::vector<std::string>& items = listsAtError_[window->name + "." + list];

@@ -48,6 +48,8 @@ class FakeBackend final : public runtime::Backend {
     const std::map<std::string, std::vector<std::string>>& listsAtError() const {
         return listsAtError_;
     }
+    // The error box cannot be built, as when memory has run out: showing it throws.
+    void refuseErrorBox() { refuseErrorBox_ = true; }
     // Makes every list call leave the overflow flag raised, as a careless control might.
     void raiseFlagsInCalls(bool raise) { raiseFlags_ = raise; }
     bool raisesFlagsInCalls() const { return raiseFlags_; }
@@ -85,6 +87,7 @@ class FakeBackend final : public runtime::Backend {
     std::int32_t lastButtons_ = 0;
     std::map<std::string, std::vector<std::string>> listsAtError_;
     bool raiseFlags_ = false;
+    bool refuseErrorBox_ = false;
 };
 
 }  // namespace testing_support

@@ -1,0 +1,92 @@
+#include "runtime/qt/application.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace runtime::qt {
+namespace {
+
+// Qt's messages while the platform starts: held back, so that a start that fails for want of
+// a display is said in one line of our own. Otherwise they go out as Qt would have written
+// them, once the platform is up or just before another fatal error ends the process.
+class PlatformStart {
+  public:
+    explicit PlatformStart(std::string_view applicationName)
+        : applicationName_(applicationName), previous_(qInstallMessageHandler(hold)) {
+        active = this;
+    }
+    ~PlatformStart() {
+        qInstallMessageHandler(previous_);
+        passOnHeld();
+        active = nullptr;
+    }
+    PlatformStart(const PlatformStart&) = delete;
+    PlatformStart& operator=(const PlatformStart&) = delete;
+
+  private:
+    struct Held {
+        QtMsgType type;
+        const char* file;
+        int line;
+        const char* function;
+        const char* category;
+        QString message;
+    };
+
+    // Qt's message handler is a plain function: it reaches the start in progress here.
+    static inline PlatformStart* active = nullptr;
+
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        PlatformStart& start = *active;
+        if (type == QtFatalMsg) {
+            // Qt cannot start without its platform, and the platform needs a display.
+            if (message.contains(QLatin1String("platform plugin"))) start.sayNoDisplay();
+            start.passOnHeld();
+            start.previous_(type, context, message);
+            return;
+        }
+        const std::lock_guard lock(start.mutex_);
+        start.held_.push_back(
+            {type, context.file, context.line, context.function, context.category, message});
+    }
+
+    void passOnHeld() {
+        const std::lock_guard lock(mutex_);
+        for (const Held& held : std::exchange(held_, {})) {
+            const QMessageLogContext context(held.file, held.line, held.function, held.category);
+            previous_(held.type, context, held.message);
+        }
+    }
+
+    [[noreturn]] void sayNoDisplay() const {
+        const std::string name(applicationName_);
+        const char* display = std::getenv("DISPLAY");
+        if (display == nullptr || *display == '\0') {
+            std::fprintf(stderr, "%s: cannot open a display: DISPLAY is not set\n", name.c_str());
+        } else {
+            std::fprintf(stderr, "%s: cannot open display \"%s\"\n", name.c_str(), display);
+        }
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+
+    std::string_view applicationName_;
+    QtMessageHandler previous_;
+    std::mutex mutex_;
+    std::vector<Held> held_;
+};
+
+}  // namespace
+
+Application::Application(int argc, char** argv, std::string_view applicationName)
+    : argc_(std::min(argc, 1)) {
+    const PlatformStart start(applicationName);
+    application_ = std::make_unique<QApplication>(argc_, argv);
+}
+
+}  // namespace runtime::qt
