@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/qt/start_room.h"
+
 namespace runtime::qt {
 namespace {
 
@@ -81,10 +83,22 @@ class PlatformStart {
     std::vector<Held> held_;
 };
 
+// A start that could only hang ends at once, in one line.
+void needStartRoom(std::string_view applicationName) {
+    const std::string refusal = refusedStartRoom();
+    if (refusal.empty()) return;
+    const std::string name(applicationName);
+    std::fprintf(stderr, "%s: cannot start: the system refuses %s\n", name.c_str(),
+                 refusal.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 }  // namespace
 
 Application::Application(int argc, char** argv, std::string_view applicationName)
     : argc_(std::min(argc, 1)) {
+    needStartRoom(applicationName);
     const PlatformStart start(applicationName);
     application_ = std::make_unique<QApplication>(argc_, argv);
 }

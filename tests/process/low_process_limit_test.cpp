@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QColor>
@@ -13,6 +14,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -109,20 +112,12 @@ std::string missingFrom(const QImage& shot, const QImage& picture) {
 
 class LowProcessLimit : public ::testing::TestWithParam<rlim_t> {};
 
-TEST_P(LowProcessLimit, TheProgramShowsAndPaintsItsWindow) {
-    if (geteuid() != 0) GTEST_SKIP() << "starting the program as another user needs root";
-    if (testing_support::findInPath("Xvfb").empty()) GTEST_SKIP() << "no Xvfb (package xvfb)";
-
-    const rlim_t limit = GetParam();
-    const uid_t user = freshUserId();
-    const Scratch scratch(user, KESTRAVO_PROGRAM);
-    ASSERT_TRUE(scratch.ready());
-    const PrivateXServer server(std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) +
-                                "x24");
-    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-
+// The program started as `user` under the process limit, its standard error going to the
+// scratch directory's file.
+std::unique_ptr<ChildProcess> startUnderLimit(rlim_t limit, uid_t user, const Scratch& scratch,
+                                              const std::string& display) {
     std::vector<std::string> environment{
-        "DISPLAY=" + server.display(), "HOME=" + scratch.home().string(),
+        "DISPLAY=" + display, "HOME=" + scratch.home().string(),
         "XDG_RUNTIME_DIR=" + scratch.runtime().string(), "PATH=/usr/bin:/bin",
         // No session bus: none is started for the user on the way.
         "DBUS_SESSION_BUS_ADDRESS=unix:path=" + (scratch.runtime() / "no-bus").string()};
@@ -132,13 +127,39 @@ TEST_P(LowProcessLimit, TheProgramShowsAndPaintsItsWindow) {
     }
     const std::string errors = scratch.errors();
     const std::string home = scratch.home();
-    ChildProcess program({scratch.program()}, environment, [&] {
-        const rlimit processes{limit, limit};
-        const int output = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        return output >= 0 && dup2(output, STDERR_FILENO) >= 0 &&
-               setrlimit(RLIMIT_NPROC, &processes) == 0 && setgroups(0, nullptr) == 0 &&
-               setgid(user) == 0 && setuid(user) == 0 && chdir(home.c_str()) == 0;
-    });
+    return std::make_unique<ChildProcess>(
+        std::vector<std::string>{scratch.program()}, environment, [&] {
+            const rlimit processes{limit, limit};
+            const int output = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            return output >= 0 && dup2(output, STDERR_FILENO) >= 0 &&
+                   setrlimit(RLIMIT_NPROC, &processes) == 0 && setgroups(0, nullptr) == 0 &&
+                   setgid(user) == 0 && setuid(user) == 0 && chdir(home.c_str()) == 0;
+        });
+}
+
+std::string screenSize() {
+    return std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
+}
+
+// Why the program cannot be started here as another user on a display of its own; empty when
+// it can.
+std::string whyNotHere() {
+    if (geteuid() != 0) return "starting the program as another user needs root";
+    if (testing_support::findInPath("Xvfb").empty()) return "no Xvfb (package xvfb)";
+    return {};
+}
+
+TEST_P(LowProcessLimit, TheProgramShowsAndPaintsItsWindow) {
+    if (const std::string why = whyNotHere(); !why.empty()) GTEST_SKIP() << why;
+    const rlim_t limit = GetParam();
+    const uid_t user = freshUserId();
+    const Scratch scratch(user, KESTRAVO_PROGRAM);
+    ASSERT_TRUE(scratch.ready());
+    const PrivateXServer server(screenSize());
+    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+    const std::unique_ptr<ChildProcess> started =
+        startUnderLimit(limit, user, scratch, server.display());
+    ChildProcess& program = *started;
     ASSERT_GT(program.pid(), 0);
 
     const XClient client(server.display());
@@ -164,5 +185,30 @@ TEST_P(LowProcessLimit, TheProgramShowsAndPaintsItsWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, LowProcessLimit, ::testing::Values(rlim_t{4}, rlim_t{10}));
+
+// With no room for the threads Qt waits for, the program says so in one line and ends with
+// status 1 instead of hanging before its window shows.
+TEST(TooLowProcessLimit, EndsInOneLineWithStatusOne) {
+    if (const std::string why = whyNotHere(); !why.empty()) GTEST_SKIP() << why;
+    const uid_t user = freshUserId();
+    const Scratch scratch(user, KESTRAVO_PROGRAM);
+    ASSERT_TRUE(scratch.ready());
+    const PrivateXServer server(screenSize());
+    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+    const std::unique_ptr<ChildProcess> program =
+        startUnderLimit(3, user, scratch, server.display());
+    ASSERT_GT(program->pid(), 0);
+
+    const auto deadline = Clock::now() + kDeadline;
+    while (!program->ended() && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    const std::optional<int> status = program->ended();
+    ASSERT_TRUE(status.has_value()) << "the program still runs";
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 1) << "wait status " << *status;
+    EXPECT_EQ(contentsOf(scratch.errors()),
+              "KESTRAVO: cannot start: the system refuses the threads it needs (Resource "
+              "temporarily unavailable)\n");
+}
 
 }  // namespace
