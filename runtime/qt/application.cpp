@@ -13,6 +13,11 @@
 namespace runtime::qt {
 namespace {
 
+std::string_view valueOf(const char* variable) {
+    const char* const value = std::getenv(variable);
+    return value != nullptr ? value : "";
+}
+
 // Qt's messages while the platform starts: held back, so that a start that fails for want of
 // a display is said in one line of our own. Otherwise they go out as Qt would have written
 // them, once the platform is up or just before another fatal error ends the process.
@@ -67,11 +72,18 @@ class PlatformStart {
 
     [[noreturn]] void sayNoDisplay() const {
         const std::string name(applicationName_);
-        const char* display = std::getenv("DISPLAY");
-        if (display == nullptr || *display == '\0') {
+        const std::string platform(valueOf("QT_QPA_PLATFORM"));
+        const std::string display(valueOf("DISPLAY"));
+        if (!platform.empty() && !platform.starts_with("xcb")) {
+            // The user chose another platform than X: DISPLAY is not what failed.
+            std::fprintf(stderr,
+                         "%s: cannot open a display: the platform \"%s\" (QT_QPA_PLATFORM) "
+                         "did not start\n",
+                         name.c_str(), platform.c_str());
+        } else if (display.empty()) {
             std::fprintf(stderr, "%s: cannot open a display: DISPLAY is not set\n", name.c_str());
         } else {
-            std::fprintf(stderr, "%s: cannot open display \"%s\"\n", name.c_str(), display);
+            std::fprintf(stderr, "%s: cannot open display \"%s\"\n", name.c_str(), display.c_str());
         }
         std::fflush(stderr);
         std::_Exit(1);

@@ -22,8 +22,9 @@ struct Ended {
 };
 
 // This process's environment without any way to a display but DISPLAY, set to the value
-// (unset for none).
-std::vector<std::string> environmentWithDisplay(const std::optional<std::string>& display) {
+// (unset for none), and the platform Qt is told to use (none: its default).
+std::vector<std::string> environmentWithDisplay(const std::optional<std::string>& display,
+                                                const std::optional<std::string>& platform) {
     std::vector<std::string> variables;
     for (char** variable = environ; *variable != nullptr; ++variable) {
         const std::string_view entry(*variable);
@@ -34,13 +35,15 @@ std::vector<std::string> environmentWithDisplay(const std::optional<std::string>
         }
     }
     if (display) variables.push_back("DISPLAY=" + *display);
+    if (platform) variables.push_back("QT_QPA_PLATFORM=" + *platform);
     return variables;
 }
 
-// Runs the real program with DISPLAY as given and returns what it wrote to standard error
-// once it ended. A program that has not ended within the deadline is killed.
-Ended runProgramWithDisplay(const std::optional<std::string>& display) {
-    std::vector<std::string> variables = environmentWithDisplay(display);
+// Runs the real program with DISPLAY and the platform as given and returns what it wrote to
+// standard error once it ended. A program that has not ended within the deadline is killed.
+Ended runProgramWithDisplay(const std::optional<std::string>& display,
+                            const std::optional<std::string>& platform) {
+    std::vector<std::string> variables = environmentWithDisplay(display, platform);
     std::vector<char*> environment;
     for (std::string& variable : variables) environment.push_back(variable.data());
     environment.push_back(nullptr);
@@ -85,17 +88,22 @@ std::string absentDisplay() {
 
 struct NoDisplayCase {
     std::optional<std::string> display;
+    std::optional<std::string> platform;
     std::string line;
 };
 
 TEST(NoDisplay, TheProgramSaysWhichDisplayInOneLineAndEndsWithStatusOne) {
     const std::string absent = absentDisplay();
     const NoDisplayCase cases[] = {
-        {absent, "KESTRAVO: cannot open display \"" + absent + "\"\n"},
-        {std::nullopt, "KESTRAVO: cannot open a display: DISPLAY is not set\n"},
+        {absent, std::nullopt, "KESTRAVO: cannot open display \"" + absent + "\"\n"},
+        {std::nullopt, std::nullopt, "KESTRAVO: cannot open a display: DISPLAY is not set\n"},
+        // DISPLAY names no server either way: the line names what the user chose.
+        {absent, "nonesuch",
+         "KESTRAVO: cannot open a display: the platform \"nonesuch\" (QT_QPA_PLATFORM) did not "
+         "start\n"},
     };
-    for (const auto& [display, line] : cases) {
-        const Ended ended = runProgramWithDisplay(display);
+    for (const auto& [display, platform, line] : cases) {
+        const Ended ended = runProgramWithDisplay(display, platform);
         EXPECT_TRUE(WIFEXITED(ended.status) && WEXITSTATUS(ended.status) == 1)
             << display.value_or("unset") << ": status " << ended.status;
         EXPECT_EQ(ended.errors, line);
