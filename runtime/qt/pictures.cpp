@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "runtime/qt/bitmap_decoders.h"
+#include "runtime/qt/icon_decoder.h"
 #include "runtime/qt/jpeg_decoder.h"
 
 namespace runtime::qt {
@@ -24,7 +24,6 @@ QImage::Format screenFormat() {
 }
 
 QImage decodeImage(std::span<const std::byte> data) {
-    if (startsWith(data, {'B', 'M'})) return decodeBmp(data);
     if (startsWith(data, {0x00, 0x00, 0x01, 0x00})) return decodeIco(data);
     if (startsWith(data, {0xFF, 0xD8, 0xFF})) {
         const QImage::Format screen = screenFormat();

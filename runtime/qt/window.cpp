@@ -68,12 +68,12 @@ FormWindow::FormWindow(const FormLayout& layout, WindowEvents& events) : events_
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     }
     // Each picture comes decoded in the form in which it is used: no conversion, which Qt might
-    // hand to worker threads, follows.
+    // hand to worker threads, follows. The bitmap, which nothing shows, is held as stored.
     QImage icon = pictureProperty(layout, WindowProperty::Icon);
     if (!icon.isNull()) {
         setWindowIcon(QIcon(QPixmap::fromImage(std::move(icon), Qt::NoFormatConversion)));
     }
-    bitmap_ = pictureProperty(layout, WindowProperty::Bitmap);
+    bitmap_ = windowBitmap(layout);
     const Colour back = layout.property<Colour>(WindowProperty::BackColor).value_or(Colour{0});
     setCentralWidget(
         new ClientArea(toQColor(back), pictureProperty(layout, WindowProperty::Picture), this));

@@ -6,10 +6,12 @@
 #include <QPointer>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "runtime/backend.h"
 #include "runtime/qt/list_box.h"
+#include "runtime/stored_bitmap.h"
 
 namespace runtime::qt {
 
@@ -60,7 +62,7 @@ class FormWindow final : public QMainWindow {
 
     WindowEvents* events_;
     bool maximised_ = false;
-    QImage bitmap_;  // held while loaded; nothing shows it
+    std::optional<StoredBitmap> bitmap_;  // held while loaded; nothing shows it
 };
 
 class QtWindow final : public WindowPeer {

@@ -59,7 +59,7 @@ FormWindow::FormWindow(const FormLayout& layout, WindowEvents& events)
       background_(CreateSolidBrush(
           toColorRef(layout.property<Colour>(WindowProperty::BackColor).value_or(Colour{0})))),
       picture_(pictureProperty(layout, WindowProperty::Picture)),
-      bitmap_(pictureProperty(layout, WindowProperty::Bitmap)) {
+      bitmap_(windowBitmap(layout)) {
     if (const auto source = layout.property<PictureSource>(WindowProperty::Icon)) {
         icon_ = decodeIcon((*source)());
     }

@@ -4,11 +4,13 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "runtime/backend.h"
+#include "runtime/stored_bitmap.h"
 #include "runtime/win32/handles.h"
 #include "runtime/win32/list_box.h"
 #include "runtime/win32/pictures.h"
@@ -65,7 +67,7 @@ class FormWindow {
     HWND lastFocus_ = nullptr;
     BrushHandle background_;
     Picture picture_;
-    Picture bitmap_;  // held while loaded; nothing shows it
+    std::optional<StoredBitmap> bitmap_;  // held while loaded; nothing shows it
     IconHandle icon_;
     std::vector<FontHandle> fonts_;
     std::vector<Child> children_;  // in creation order, which is the tab order

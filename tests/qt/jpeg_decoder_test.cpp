@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cstdint>
 #include <vector>
 
 #include "app/embedded_pictures.h"
-#include "runtime/qt/bitmap_decoders.h"
+#include "runtime/qt/icon_decoder.h"
 #include "runtime/qt/pictures.h"
+#include "runtime/stored_bitmap.h"
 
 namespace {
 
@@ -46,20 +48,55 @@ TEST(JpegDecoder, RefusesDataItCannotDecodeAndFormatsItCannotWrite) {
     EXPECT_TRUE(runtime::qt::decodeJpeg(whole, QImage::Format_Indexed8).isNull());
 }
 
-// Every picture the program holds decodes as Qt's own readers decode it, in the form it is
-// used in: the background in the screen's format, the bitmap as stored, the icon as a pixmap
-// holds it.
+// Every picture the program paints decodes as Qt's own readers decode it, in the form it is
+// used in: the background in the screen's format, the icon as a pixmap holds it.
 TEST(DecodeImage, MatchesQtForEachEmbeddedPictureInItsOwnForm) {
     const struct {
         std::span<const std::byte> (*source)();
         QImage::Format format;
     } pictures[] = {{&app::backgroundPicture, runtime::qt::screenFormat()},
-                    {&app::windowBitmap, QImage::Format_BGR888},
                     {&app::windowIcon, QImage::Format_ARGB32_Premultiplied}};
     for (const auto& picture : pictures) {
         const QImage ours = runtime::qt::decodeImage(picture.source());
         ASSERT_EQ(ours.format(), picture.format);
         EXPECT_EQ(ours.convertToFormat(QImage::Format_RGB32), qtDecode(picture.source()));
+    }
+}
+
+// The bitmap is held where it is stored, not copied, and each of its pixels reads as Qt's own
+// reader has it, the top row first; a file with its rows stored top first reads the same.
+TEST(StoredBitmap, ViewsTheFilesRowsAndReadsEachPixelAsQtDoes) {
+    const std::span<const std::byte> file = app::windowBitmap();
+    const QImage reference = qtDecode(file);
+    ASSERT_EQ(reference.size(), QSize(800, 600));
+
+    constexpr std::size_t kRowsAt = 54;
+    constexpr std::size_t kStride = 800 * 3;
+    std::vector<std::byte> topFirst(file.begin(), file.begin() + kRowsAt);
+    const auto negativeHeight = static_cast<std::uint32_t>(-600);
+    for (std::size_t i = 0; i < 4; ++i) {
+        topFirst[22 + i] = static_cast<std::byte>(negativeHeight >> (8 * i));
+    }
+    for (std::size_t row = 600; row-- > 0;) {
+        const auto from = file.begin() + kRowsAt + row * kStride;
+        topFirst.insert(topFirst.end(), from, from + kStride);
+    }
+
+    for (const std::span<const std::byte> data : {file, std::span<const std::byte>(topFirst)}) {
+        const auto bitmap = runtime::StoredBitmap::read(data);
+        ASSERT_TRUE(bitmap.has_value());
+        ASSERT_EQ(bitmap->width(), 800);
+        ASSERT_EQ(bitmap->height(), 600);
+        EXPECT_EQ(bitmap->rows().data(), data.data() + kRowsAt);
+        EXPECT_EQ(bitmap->rows().size(), kStride * 600);
+        int wrong = 0;
+        for (int y = 0; y < 600; ++y) {
+            for (int x = 0; x < 800; ++x) {
+                const runtime::Colour held = bitmap->pixel(x, y);
+                if (qRgb(held.red(), held.green(), held.blue()) != reference.pixel(x, y)) ++wrong;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << data.size() << " bytes";
     }
 }
 
@@ -73,11 +110,14 @@ TEST(BitmapDecoders, RefuseDamagedOrUnsupportedData) {
     };
     const std::vector<std::byte> bitmaps[] = {
         edited(&app::windowBitmap, 1),                       // a pixel short
-        edited(&app::windowBitmap, 0, 28, std::byte{32}),    // 32 bits a pixel
+        edited(&app::windowBitmap, 0, 28, std::byte{16}),    // 16 bits a pixel
         edited(&app::windowBitmap, 0, 30, std::byte{1}),     // run-length compressed
         edited(&app::windowBitmap, 0, 13, std::byte{0x7F}),  // pixels past the end
+        edited(&app::windowBitmap, 0, 1, std::byte{'A'}),    // not a BMP file
+        edited(&app::windowBitmap, 0, 26, std::byte{2}),     // two planes
+        edited(&app::windowBitmap, 0, 21, std::byte{0x80}),  // a negative width
     };
-    for (const auto& data : bitmaps) EXPECT_TRUE(runtime::qt::decodeBmp(data).isNull());
+    for (const auto& data : bitmaps) EXPECT_FALSE(runtime::StoredBitmap::read(data).has_value());
     const std::vector<std::byte> icons[] = {
         edited(&app::windowIcon, 1),                          // the mask a byte short
         edited(&app::windowIcon, 0, 21, std::byte{0x7F}),     // the image past the end
@@ -86,7 +126,7 @@ TEST(BitmapDecoders, RefuseDamagedOrUnsupportedData) {
         edited(&app::windowIcon, 0, 2, std::byte{2}),         // a cursor file
     };
     for (const auto& data : icons) EXPECT_TRUE(runtime::qt::decodeIco(data).isNull());
-    EXPECT_FALSE(runtime::qt::decodeBmp(edited(&app::windowBitmap, 0)).isNull());
+    EXPECT_TRUE(runtime::StoredBitmap::read(edited(&app::windowBitmap, 0)).has_value());
     EXPECT_FALSE(runtime::qt::decodeIco(edited(&app::windowIcon, 0)).isNull());
 }
 
