@@ -6,7 +6,7 @@ CONFIGURE := -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core \
-            desktop-file-utils appstream xvfb x11-utils
+            desktop-file-utils appstream xvfb x11-utils libx11-dev
 
 # The Windows program: MinGW-w64 cross builds, checked on this machine with Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 \
