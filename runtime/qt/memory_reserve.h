@@ -13,6 +13,8 @@ class MemoryReserve {
     MemoryReserve(const MemoryReserve&) = delete;
     MemoryReserve& operator=(const MemoryReserve&) = delete;
 
+    // Whether the system granted it.
+    bool held() const noexcept { return start_ != nullptr; }
     void release() noexcept;
 
   private:

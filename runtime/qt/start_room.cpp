@@ -1,7 +1,5 @@
 #include "runtime/qt/start_room.h"
 
-#include <sys/mman.h>
-
 #include <cerrno>
 #include <condition_variable>
 #include <cstddef>
@@ -10,6 +8,8 @@
 #include <system_error>
 #include <thread>
 #include <vector>
+
+#include "runtime/qt/memory_reserve.h"
 
 namespace runtime::qt {
 namespace {
@@ -23,13 +23,9 @@ constexpr std::size_t kStartMemory = std::size_t{64} << 20U;
 constexpr int kQtThreads = 3;
 
 std::string refusedMemory() {
-    // Mapped but never touched, it counts against the limits on address space and data
-    // without taking any memory.
-    void* const room = mmap(nullptr, kStartMemory, PROT_READ | PROT_WRITE,
-                            MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (room == MAP_FAILED)
-        return std::string("the memory it needs (") + std::strerror(errno) + ")";
-    munmap(room, kStartMemory);
+    // Never touched, it counts against the limits without taking any memory.
+    const MemoryReserve room(kStartMemory);
+    if (!room.held()) return std::string("the memory it needs (") + std::strerror(errno) + ")";
     return {};
 }
 
