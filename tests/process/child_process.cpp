@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 namespace testing_support {
 namespace {
@@ -45,6 +46,14 @@ std::optional<int> ChildProcess::ended() {
     int status = 0;
     if (!status_ && pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
     return status_;
+}
+
+std::optional<int> ChildProcess::endedWithin(std::chrono::milliseconds time) {
+    const auto deadline = std::chrono::steady_clock::now() + time;
+    while (!ended() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return ended();
 }
 
 std::string findInPath(const std::string& program) {

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ class ChildProcess {
     pid_t pid() const { return pid_; }
     // The wait status once the process has ended; none while it runs.
     std::optional<int> ended();
+    // The wait status once the process has ended, waiting for it at most `time`; none if it
+    // still runs then.
+    std::optional<int> endedWithin(std::chrono::milliseconds time);
 
   private:
     pid_t pid_ = -1;

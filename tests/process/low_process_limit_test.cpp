@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <thread>
@@ -110,37 +109,6 @@ std::string missingFrom(const QImage& shot, const QImage& picture) {
     return {};
 }
 
-class LowProcessLimit : public ::testing::TestWithParam<rlim_t> {};
-
-// The program started as `user` under the process limit, its standard error going to the
-// scratch directory's file.
-std::unique_ptr<ChildProcess> startUnderLimit(rlim_t limit, uid_t user, const Scratch& scratch,
-                                              const std::string& display) {
-    std::vector<std::string> environment{
-        "DISPLAY=" + display, "HOME=" + scratch.home().string(),
-        "XDG_RUNTIME_DIR=" + scratch.runtime().string(), "PATH=/usr/bin:/bin",
-        // No session bus: none is started for the user on the way.
-        "DBUS_SESSION_BUS_ADDRESS=unix:path=" + (scratch.runtime() / "no-bus").string()};
-    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
-        if (const char* value = std::getenv(name))
-            environment.push_back(std::string(name) + "=" + value);
-    }
-    const std::string errors = scratch.errors();
-    const std::string home = scratch.home();
-    return std::make_unique<ChildProcess>(
-        std::vector<std::string>{scratch.program()}, environment, [&] {
-            const rlimit processes{limit, limit};
-            const int output = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            return output >= 0 && dup2(output, STDERR_FILENO) >= 0 &&
-                   setrlimit(RLIMIT_NPROC, &processes) == 0 && setgroups(0, nullptr) == 0 &&
-                   setgid(user) == 0 && setuid(user) == 0 && chdir(home.c_str()) == 0;
-        });
-}
-
-std::string screenSize() {
-    return std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
-}
-
 // Why the program cannot be started here as another user on a display of its own; empty when
 // it can.
 std::string whyNotHere() {
@@ -149,20 +117,59 @@ std::string whyNotHere() {
     return {};
 }
 
+// The built program started by a fresh user under a process limit, on an X server of its own,
+// its standard error going to a file of the scratch directory.
+class ProcessLimitRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (const std::string why = whyNotHere(); !why.empty()) GTEST_SKIP() << why;
+        ASSERT_TRUE(scratch_.emplace(user_, KESTRAVO_PROGRAM).ready());
+        const std::string screen =
+            std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
+        ASSERT_FALSE(server_.emplace(screen).display().empty()) << "Xvfb did not start";
+    }
+
+    ChildProcess& start(rlim_t limit) {
+        std::vector<std::string> environment{
+            "DISPLAY=" + server_->display(), "HOME=" + scratch_->home().string(),
+            "XDG_RUNTIME_DIR=" + scratch_->runtime().string(), "PATH=/usr/bin:/bin",
+            // No session bus: none is started for the user on the way.
+            "DBUS_SESSION_BUS_ADDRESS=unix:path=" + (scratch_->runtime() / "no-bus").string()};
+        for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+            if (const char* value = std::getenv(name))
+                environment.push_back(std::string(name) + "=" + value);
+        }
+        const std::string errors = scratch_->errors();
+        const std::string home = scratch_->home();
+        const uid_t user = user_;
+        return program_.emplace(std::vector<std::string>{scratch_->program()}, environment, [&] {
+            const rlimit processes{limit, limit};
+            const int output = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            return output >= 0 && dup2(output, STDERR_FILENO) >= 0 &&
+                   setrlimit(RLIMIT_NPROC, &processes) == 0 && setgroups(0, nullptr) == 0 &&
+                   setgid(user) == 0 && setuid(user) == 0 && chdir(home.c_str()) == 0;
+        });
+    }
+
+    const std::string& display() const { return server_->display(); }
+    std::string errorsWritten() const { return contentsOf(scratch_->errors()); }
+
+  private:
+    const uid_t user_ = freshUserId();
+    // Made once the test is known to run here.
+    std::optional<Scratch> scratch_;
+    std::optional<PrivateXServer> server_;
+    std::optional<ChildProcess> program_;
+};
+
+class LowProcessLimit : public ProcessLimitRun, public ::testing::WithParamInterface<rlim_t> {};
+
 TEST_P(LowProcessLimit, TheProgramShowsAndPaintsItsWindow) {
-    if (const std::string why = whyNotHere(); !why.empty()) GTEST_SKIP() << why;
     const rlim_t limit = GetParam();
-    const uid_t user = freshUserId();
-    const Scratch scratch(user, KESTRAVO_PROGRAM);
-    ASSERT_TRUE(scratch.ready());
-    const PrivateXServer server(screenSize());
-    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-    const std::unique_ptr<ChildProcess> started =
-        startUnderLimit(limit, user, scratch, server.display());
-    ChildProcess& program = *started;
+    ChildProcess& program = start(limit);
     ASSERT_GT(program.pid(), 0);
 
-    const XClient client(server.display());
+    const XClient client(display());
     ASSERT_TRUE(client.connected());
     const QImage picture = runtime::qt::decodeJpeg(app::backgroundPicture(), QImage::Format_RGB32);
     const auto deadline = Clock::now() + kDeadline;
@@ -181,32 +188,22 @@ TEST_P(LowProcessLimit, TheProgramShowsAndPaintsItsWindow) {
     }
     EXPECT_EQ(missing, "") << "under a limit of " << limit << " processes; the program "
                            << (program.ended() ? "ended" : "still runs") << "; it wrote:\n"
-                           << contentsOf(scratch.errors());
+                           << errorsWritten();
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, LowProcessLimit, ::testing::Values(rlim_t{4}, rlim_t{10}));
 
 // With no room for the threads Qt waits for, the program says so in one line and ends with
 // status 1 instead of hanging before its window shows.
-TEST(TooLowProcessLimit, EndsInOneLineWithStatusOne) {
-    if (const std::string why = whyNotHere(); !why.empty()) GTEST_SKIP() << why;
-    const uid_t user = freshUserId();
-    const Scratch scratch(user, KESTRAVO_PROGRAM);
-    ASSERT_TRUE(scratch.ready());
-    const PrivateXServer server(screenSize());
-    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-    const std::unique_ptr<ChildProcess> program =
-        startUnderLimit(3, user, scratch, server.display());
-    ASSERT_GT(program->pid(), 0);
+using TooLowProcessLimit = ProcessLimitRun;
 
-    const auto deadline = Clock::now() + kDeadline;
-    while (!program->ended() && Clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    const std::optional<int> status = program->ended();
+TEST_F(TooLowProcessLimit, EndsInOneLineWithStatusOne) {
+    ChildProcess& program = start(3);
+    ASSERT_GT(program.pid(), 0);
+    const std::optional<int> status = program.endedWithin(kDeadline);
     ASSERT_TRUE(status.has_value()) << "the program still runs";
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 1) << "wait status " << *status;
-    EXPECT_EQ(contentsOf(scratch.errors()),
+    EXPECT_EQ(errorsWritten(),
               "KESTRAVO: cannot start: the system refuses the threads it needs (Resource "
               "temporarily unavailable)\n");
 }

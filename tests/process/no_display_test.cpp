@@ -12,7 +12,6 @@
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "tests/process/child_process.h"
@@ -71,11 +70,7 @@ TEST(NoDisplay, TheProgramSaysWhichDisplayInOneLineAndEndsWithStatusOne) {
             return output >= 0 && dup2(output, STDERR_FILENO) >= 0;
         });
         ASSERT_GT(program.pid(), 0);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (!program.ended() && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        const std::optional<int> status = program.ended();
+        const std::optional<int> status = program.endedWithin(std::chrono::seconds(60));
         const std::string description = display.value_or("unset");
         ASSERT_TRUE(status.has_value()) << description << ": the program still runs";
         EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 1)
